@@ -1,0 +1,162 @@
+/*
+ * Radlink: configuration protocols of CEL, ORLNET and SNAP ZigBee radio modules on a serial port.
+ *
+ * Flat C interface. Results are 1 for success and 0 for failure unless a function says otherwise; functions that
+ * report a reason store one code in QVZB_GetLastError (see RADLINK_ERR_*). Calls must not overlap: the library
+ * takes no lock. Records and texts cross the interface by copy into buffers the caller owns.
+ */
+#ifndef RADLINK_H
+#define RADLINK_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(RADLINK_BUILDING)
+#define RADLINK_API __attribute__((visibility("default")))
+#else
+#define RADLINK_API
+#endif
+
+/* Codes of QVZB_GetLastError. */
+#define RADLINK_OK                  0   /* no error */
+#define RADLINK_ERR_BUFFER_SMALL    16  /* text property does not fit the caller's buffer */
+#define RADLINK_ERR_BAD_PROPERTY    17  /* unknown, unreadable or unsettable property number */
+#define RADLINK_ERR_PORT_CLOSED     101 /* the serial port is not open */
+#define RADLINK_ERR_NOT_LOADED      102 /* the record has not been loaded yet */
+#define RADLINK_ERR_BAD_SEARCH_KEY  104 /* unknown search-key field number */
+#define RADLINK_ERR_BAD_INDEX       105 /* search-list index out of range */
+
+#pragma pack(push, 1)
+/* CEL configuration record, 81 bytes, numbers in host order. Offsets 0-75: configuration area; 76-80: tail. */
+typedef struct CelRecord {
+    char deviceName[16];           /* property 1 */
+    char password[16];             /* property 2 */
+    unsigned char deviceType;      /* 4: 0 end device, 1 router, 2 coordinator */
+    unsigned char channel;         /* 5: 11..26 */
+    unsigned short panId;          /* 6 */
+    unsigned short netAddress;     /* 7 */
+    unsigned char macAddress[8];   /* 8: wire order */
+    unsigned short dstNetAddress;  /* 9 */
+    unsigned char dstMacAddress[8];/* 10: wire order */
+    unsigned char airRate;         /* 11: 0 250k, 1 500k, 2 1M */
+    unsigned char txPower;         /* 12 */
+    unsigned char retryCount;      /* 13 */
+    unsigned char retryInterval;   /* 14: units of 100 ms */
+    unsigned char baudIndex;       /* 15: 0..9 = 1200..460800 */
+    unsigned char dataBits;        /* 16 */
+    unsigned char stopBits;        /* 18 */
+    unsigned char parity;          /* 17 */
+    unsigned char sendMode;        /* 19: 0 unicast, 1 broadcast, 0x88 none */
+    unsigned short sleepTimeMs;    /* 25 */
+    unsigned short receiveDelayMs; /* 26 */
+    unsigned short forwardDelayMs; /* 27 */
+    unsigned char sampleRate;      /* 20 */
+    unsigned char compression;     /* 21: 0x99 no voice */
+    unsigned char voiceMode;       /* 22 */
+    unsigned char outputVolume;    /* 23 */
+    unsigned char micVolume;       /* 24 */
+    unsigned char runState;        /* 0xAA normal firmware, other: upgrade mode */
+    unsigned short controlWord;    /* product line: 1 Quickmesh, 2 VNET */
+    unsigned short firmwareVersion;/* property 3 */
+} CelRecord;
+/* @@ORLNET-RECORD@@ */
+/* @@SNAP-RECORD@@ */
+#pragma pack(pop)
+
+/* ---- General ---------------------------------------------------------------------------------------------- */
+
+/* Opens portName ("\\.\NAME" means /dev/NAME; "/path" as it stands) exclusively with the given line settings.
+ * parity 0 none 1 odd 2 even 3 mark 4 space; stopBits 0 one 1 one-and-a-half 2 two; rtsControl 0 disable 1 enable
+ * 2 handshake 3 toggle. readTimeoutMs bounds every later answer. An open port is closed first. */
+RADLINK_API int QVZB_OpenCom(const char* portName, int baud, int byteSize, int parity, int stopBits, int reserved,
+                             int rtsControl, int ctsFlow, int dsrFlow, unsigned int readTimeoutMs);
+/* Closes the port; always 1. */
+RADLINK_API int QVZB_CloseCom(void);
+/* 1 when the port is open. */
+RADLINK_API int QVZB_ComCheckOpen(void);
+/* The code stored by the last function that reports errors. */
+RADLINK_API int QVZB_GetLastError(void);
+
+/* ---- Raw channel ------------------------------------------------------------------------------------------ */
+
+/* Discards unread input, then writes length bytes; *count gets the bytes written. timeoutHint is ignored. */
+RADLINK_API int QVZB_ORLNET_Write(const unsigned char* buffer, int length, unsigned int* count, int timeoutHint);
+/* Reads one block: ends when capacity bytes arrived, at an inter-byte gap, or at the read time-out. */
+RADLINK_API int QVZB_ORLNET_Read(unsigned char* buffer, int capacity, unsigned int* count, int timeoutHint);
+
+/* ---- CEL -------------------------------------------------------------------------------------------------- */
+
+/* Reads the local module's record (sets error 101 when the port is closed). */
+RADLINK_API int QVZB_CEL_LoadInfo(void);
+/* Copies property `property` of the loaded record into buffer; text properties need size > text length. */
+RADLINK_API int QVZB_CEL_GetProperty(int property, void* buffer, unsigned int size);
+/* Sets property `property` of the edit record (text properties copy 16 bytes). */
+RADLINK_API int QVZB_CEL_SetProperty(int property, const void* buffer, unsigned int size);
+/* Loads the local record and copies it into *record (81 bytes) whatever the load gave; the load's result. */
+RADLINK_API int QVZB_CEL_GetPropertyAll(CelRecord* record);
+/* Writes the edit record to the local module and restarts it. */
+RADLINK_API int QVZB_CEL_SubmitInfo(void);
+/* Restarts the local module. */
+RADLINK_API int QVZB_CEL_ResetDev(void);
+/* Restores the local module's factory settings and restarts it; the record must be loaded again. */
+RADLINK_API int QVZB_CEL_ResetToDefault(void);
+/* Searches channel (11..26) at air rate index; 1 when at least one new module joined the search list. */
+RADLINK_API int QVZB_CEL_SearchDev(int channel, int rate);
+/* Empties the search list. */
+RADLINK_API int QVZB_CEL_ClearSearchArr(void);
+/* Number of entries in the search list. */
+RADLINK_API int QVZB_CEL_GetSearchDevCount(void);
+/* Copies search-key field (1 word, 2 channel, 3 rate, 4 PAN ID, 5 address, 6 state) of entry index. */
+RADLINK_API int QVZB_CEL_GetSearchDevProperty(int index, int field, void* buffer, unsigned int size);
+/* Adds an entry by hand: 1 when an entry with the same key exists (nothing added), 0 when added. */
+RADLINK_API int QVZB_CEL_HandAddDev(int searchWord, int channel, int rate, int panId, int address, int state);
+/* Removes entry index; the entries behind it move down. */
+RADLINK_API int QVZB_CEL_DeleteDev(int index);
+/* Reads the record of remote module index through the local module. */
+RADLINK_API int QVZB_CEL_LoadRemoteDevInfo(int index);
+/* As QVZB_CEL_GetProperty on remote module index. */
+RADLINK_API int QVZB_CEL_GetRemoteDevProperty(int index, int property, void* buffer, unsigned int size);
+/* As QVZB_CEL_SetProperty on remote module index's edit record. */
+RADLINK_API int QVZB_CEL_SetRemoteDevProperty(int index, int property, const void* buffer, unsigned int size);
+/* Loads remote module index and copies its record into *record; the load's result. */
+RADLINK_API int QVZB_CEL_GetRemoteDevPropertyAll(CelRecord* record, int index);
+/* Writes remote module index's edit record and restarts it; its search key follows the new settings. */
+RADLINK_API int QVZB_CEL_SubmitRemoteDevInfo(int index);
+/* Restarts remote module index. */
+RADLINK_API int QVZB_CEL_ResetRemoteDev(int index);
+/* Restores remote module index's factory settings. */
+RADLINK_API int QVZB_CEL_ResetRemoteToDefault(int index);
+/* Sets all IO lines of the local module to output (direction 1) or input (any other value). */
+RADLINK_API int QVZB_CEL_SetIODirAllLocal(int direction);
+/* As QVZB_CEL_SetIODirAllLocal on remote module index. */
+RADLINK_API int QVZB_CEL_SetIODirAllRemote(int direction, int index);
+/* The local IO port masked with 1 << bit: 0 when low or on failure. */
+RADLINK_API int QVZB_CEL_GetIOvalueLocal(int bit);
+/* As QVZB_CEL_GetIOvalueLocal on remote module index. */
+RADLINK_API int QVZB_CEL_GetIOvalueRemote(int bit, int index);
+/* Sets (value 1) or clears (other values) IO line bit of the local module, keeping the other lines. */
+RADLINK_API int QVZB_CEL_SetIOValueLocal(int value, int bit);
+/* As QVZB_CEL_SetIOValueLocal on remote module index. */
+RADLINK_API int QVZB_CEL_SetIOValueRemote(int value, int bit, int index);
+/* Reads analogue input `channel` of the local module: 0..255, 0 on failure. */
+RADLINK_API int QVZB_CEL_GetADvalueLocal(int channel);
+/* As QVZB_CEL_GetADvalueLocal on remote module index. */
+RADLINK_API int QVZB_CEL_GetADvalueRemote(int channel, int index);
+/* Upgrades the local module's firmware from an image file; runState 0xAA first switches it to its boot loader. */
+RADLINK_API int QVZB_CEL_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord);
+/* As QVZB_CEL_UpdateWithFileNameLocal on remote module index. */
+RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
+                                                  int controlWord);
+
+/* ---- ORLNET ----------------------------------------------------------------------------------------------- */
+/* @@ORLNET-FUNCTIONS@@ */
+
+/* ---- SNAP ------------------------------------------------------------------------------------------------- */
+/* @@SNAP-FUNCTIONS@@ */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

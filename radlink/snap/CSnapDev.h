@@ -1,0 +1,17 @@
+// Protocol object of the family; the library's global state holds one, search-list entries are more of them.
+#pragma once
+
+namespace radlink {
+
+class SerialChannel;
+
+class CSnapDev {
+public:
+    explicit CSnapDev(SerialChannel* channel = nullptr) : channel_(channel) {}
+    virtual ~CSnapDev() = default;
+
+private:
+    SerialChannel* channel_;
+};
+
+}  // namespace radlink
