@@ -1,0 +1,14 @@
+// Module text fields (names, passwords) travel as GBK bytes; the screens work in Unicode.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+
+// Unicode -> GBK bytes (characters GBK cannot hold become '?').
+QByteArray ToModuleText(const QString& text);
+// GBK bytes of a fixed-width field, up to its first zero byte or `width` -> Unicode.
+QString FromModuleText(const char* field, size_t width);
+// Number of GBK bytes the text takes.
+int ModuleTextBytes(const QString& text);
