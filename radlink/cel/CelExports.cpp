@@ -1,216 +1,224 @@
-// Exported CEL functions (early definitions so the library links; the family class lands next).
+// Exported functions of the family: argument and index checks, the error code, then the family object.
+#include <cstring>
+
+#include "cel/CCELDev.h"
 #include "core/GlobalData.h"
 #include "radlink.h"
 
 using namespace radlink;
 
+namespace {
+
+CCELDev& Cel() { return Globals().cel; }
+
+// Entry `index` of the search list, or nullptr after storing code 105.
+CCELDev* EntryOrFail(int index) {
+    CCELDev* entry = Cel().Entry(index);
+    if (!entry) Fail(kErrBadIndex);
+    return entry;
+}
+
+int Result(ErrorCode code) { return code == kOk ? 1 : Fail(code); }
+
+// The IO port's line `bit`; lines beyond the port's eight read as 0.
+int LineOf(uint8_t port, int bit) { return bit >= 0 && bit < 8 ? port & (1 << bit) : 0; }
+
+}  // namespace
+
 extern "C" {
+
+// ---- local record
 
 RADLINK_API int QVZB_CEL_LoadInfo(void) {
     ClearError();
-    return 0;
+    if (!Globals().channel.IsOpen()) return Fail(kErrPortClosed);
+    return Cel().LoadLocal() ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetProperty(int property, void* buffer, unsigned int size) {
-    (void)property;
-    (void)buffer;
-    (void)size;
     ClearError();
-    return 0;
+    if (!Cel().loaded()) return Fail(kErrNotLoaded);
+    return Result(cel::GetProperty(Cel().current(), property, buffer, size));
 }
 
-RADLINK_API int QVZB_CEL_SetProperty(int property, const void* buffer, unsigned int size) {
-    (void)property;
-    (void)buffer;
-    (void)size;
+RADLINK_API int QVZB_CEL_SetProperty(int property, const void* buffer, unsigned int /*size*/) {
     ClearError();
-    return 0;
+    if (!Cel().loaded()) return Fail(kErrNotLoaded);
+    return Result(cel::SetProperty(Cel().edit(), property, buffer));
 }
 
 RADLINK_API int QVZB_CEL_GetPropertyAll(CelRecord* record) {
-    (void)record;
-    ClearError();
-    return 0;
+    const int loaded = QVZB_CEL_LoadInfo();
+    if (record) std::memcpy(record, &Cel().current(), sizeof *record);
+    return loaded;
 }
 
 RADLINK_API int QVZB_CEL_SubmitInfo(void) {
     ClearError();
-    return 0;
+    if (!Cel().loaded()) return Fail(kErrNotLoaded);
+    return Cel().SubmitLocal() ? 1 : 0;
 }
 
-RADLINK_API int QVZB_CEL_ResetDev(void) {
-    ClearError();
-    return 0;
-}
+RADLINK_API int QVZB_CEL_ResetDev(void) { return Cel().RestartLocal() ? 1 : 0; }
 
-RADLINK_API int QVZB_CEL_ResetToDefault(void) {
-    ClearError();
-    return 0;
-}
+RADLINK_API int QVZB_CEL_ResetToDefault(void) { return Cel().FactoryResetLocal() ? 1 : 0; }
+
+// ---- search list
 
 RADLINK_API int QVZB_CEL_SearchDev(int channel, int rate) {
-    (void)channel;
-    (void)rate;
     ClearError();
-    return 0;
+    return Cel().Search(channel, rate) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_ClearSearchArr(void) {
     ClearError();
-    return 0;
+    Cel().ClearList();
+    return 1;
 }
 
 RADLINK_API int QVZB_CEL_GetSearchDevCount(void) {
     ClearError();
-    return 0;
+    return Cel().EntryCount();
 }
 
-RADLINK_API int QVZB_CEL_GetSearchDevProperty(int index, int field, void* buffer, unsigned int size) {
-    (void)index;
-    (void)field;
-    (void)buffer;
-    (void)size;
+RADLINK_API int QVZB_CEL_GetSearchDevProperty(int index, int field, void* buffer, unsigned int /*size*/) {
     ClearError();
-    return 0;
+    const CCELDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    return Result(cel::GetSearchKeyField(entry->key(), field, buffer));
 }
 
 RADLINK_API int QVZB_CEL_HandAddDev(int searchWord, int channel, int rate, int panId, int address, int state) {
-    (void)searchWord;
-    (void)channel;
-    (void)rate;
-    (void)panId;
-    (void)address;
-    (void)state;
     ClearError();
-    return 0;
+    const cel::SearchKey key{static_cast<uint16_t>(searchWord), static_cast<uint8_t>(channel),
+                             static_cast<uint8_t>(rate),       static_cast<uint16_t>(panId),
+                             static_cast<uint16_t>(address),   static_cast<uint8_t>(state)};
+    return Cel().HandAdd(key) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_DeleteDev(int index) {
-    (void)index;
     ClearError();
-    return 0;
+    if (!EntryOrFail(index)) return 0;
+    Cel().Delete(index);
+    return 1;
 }
 
+// ---- remote modules
+
 RADLINK_API int QVZB_CEL_LoadRemoteDevInfo(int index) {
-    (void)index;
     ClearError();
-    return 0;
+    if (!EntryOrFail(index)) return 0;
+    return Cel().LoadRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetRemoteDevProperty(int index, int property, void* buffer, unsigned int size) {
-    (void)index;
-    (void)property;
-    (void)buffer;
-    (void)size;
     ClearError();
-    return 0;
+    const CCELDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    if (!entry->loaded()) return Fail(kErrNotLoaded);
+    return Result(cel::GetProperty(entry->current(), property, buffer, size));
 }
 
-RADLINK_API int QVZB_CEL_SetRemoteDevProperty(int index, int property, const void* buffer, unsigned int size) {
-    (void)index;
-    (void)property;
-    (void)buffer;
-    (void)size;
+RADLINK_API int QVZB_CEL_SetRemoteDevProperty(int index, int property, const void* buffer, unsigned int /*size*/) {
     ClearError();
-    return 0;
+    CCELDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    return Result(cel::SetProperty(entry->edit(), property, buffer));
 }
 
 RADLINK_API int QVZB_CEL_GetRemoteDevPropertyAll(CelRecord* record, int index) {
-    (void)record;
-    (void)index;
-    ClearError();
-    return 0;
+    const int loaded = QVZB_CEL_LoadRemoteDevInfo(index);
+    const CCELDev* entry = Cel().Entry(index);
+    if (entry && record) std::memcpy(record, &entry->current(), sizeof *record);
+    return loaded;
 }
 
 RADLINK_API int QVZB_CEL_SubmitRemoteDevInfo(int index) {
-    (void)index;
     ClearError();
-    return 0;
+    if (!EntryOrFail(index)) return 0;
+    return Cel().SubmitRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_ResetRemoteDev(int index) {
-    (void)index;
     ClearError();
-    return 0;
+    if (!EntryOrFail(index)) return 0;
+    return Cel().RestartRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_ResetRemoteToDefault(int index) {
-    (void)index;
     ClearError();
-    return 0;
+    if (!EntryOrFail(index)) return 0;
+    return Cel().FactoryResetRemote(index) ? 1 : 0;
 }
 
+// ---- IO and AD: each reloads its target's record first (its result unchecked), then talks to its address
+
 RADLINK_API int QVZB_CEL_SetIODirAllLocal(int direction) {
-    (void)direction;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadInfo();
+    return Cel().SetIoDirection(CCELDev::kLocal, static_cast<uint8_t>(direction) == 1) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_SetIODirAllRemote(int direction, int index) {
-    (void)direction;
-    (void)index;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadRemoteDevInfo(index);
+    if (!Cel().Entry(index)) return 0;
+    return Cel().SetIoDirection(index, static_cast<uint8_t>(direction) == 1) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetIOvalueLocal(int bit) {
-    (void)bit;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadInfo();
+    const auto port = Cel().ReadIoPort(CCELDev::kLocal);
+    return port ? LineOf(*port, bit) : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetIOvalueRemote(int bit, int index) {
-    (void)bit;
-    (void)index;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadRemoteDevInfo(index);
+    if (!Cel().Entry(index)) return 0;
+    const auto port = Cel().ReadIoPort(index);
+    return port ? LineOf(*port, bit) : 0;
 }
 
 RADLINK_API int QVZB_CEL_SetIOValueLocal(int value, int bit) {
-    (void)value;
-    (void)bit;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadInfo();
+    return Cel().WriteIoLine(CCELDev::kLocal, bit, value == 1) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_SetIOValueRemote(int value, int bit, int index) {
-    (void)value;
-    (void)bit;
-    (void)index;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadRemoteDevInfo(index);
+    if (!Cel().Entry(index)) return 0;
+    return Cel().WriteIoLine(index, bit, value == 1) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetADvalueLocal(int channel) {
-    (void)channel;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadInfo();
+    return Cel().ReadAd(CCELDev::kLocal, static_cast<uint8_t>(channel)).value_or(0);
 }
 
 RADLINK_API int QVZB_CEL_GetADvalueRemote(int channel, int index) {
-    (void)channel;
-    (void)index;
-    ClearError();
-    return 0;
+    QVZB_CEL_LoadRemoteDevInfo(index);
+    if (!Cel().Entry(index)) return 0;
+    return Cel().ReadAd(index, static_cast<uint8_t>(channel)).value_or(0);
 }
+
+// ---- firmware upgrade: a missing or short image is refused before anything is sent; no error code
 
 RADLINK_API int QVZB_CEL_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord) {
-    (void)path;
-    (void)runState;
-    (void)address;
-    (void)controlWord;
-    ClearError();
-    return 0;
+    const auto image = cel::CelImage::Load(path);
+    if (!image) return 0;
+    return Cel().Upgrade(CCELDev::kLocal, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
+                         static_cast<uint16_t>(controlWord))
+               ? 1
+               : 0;
 }
 
-RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, int runState, int address, int controlWord) {
-    (void)index;
-    (void)path;
-    (void)runState;
-    (void)address;
-    (void)controlWord;
-    ClearError();
-    return 0;
+RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
+                                                  int controlWord) {
+    if (!Cel().Entry(index)) return 0;
+    const auto image = cel::CelImage::Load(path);
+    if (!image) return 0;
+    return Cel().Upgrade(index, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
+                         static_cast<uint16_t>(controlWord))
+               ? 1
+               : 0;
 }
 
 }  // extern "C"
