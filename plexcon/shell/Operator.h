@@ -8,7 +8,8 @@ class QWidget;
 
 class Operator {
 public:
-    enum class Icon { Information, Warning, Critical, Question };
+    // Plain: a message box without an icon.
+    enum class Icon { Information, Warning, Critical, Question, Plain };
 
     virtual ~Operator() = default;
     // A message box with one OK button.

@@ -1,0 +1,159 @@
+// Plexcon: configures ZigBee radio modules on a serial port.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "shell/CPlexconCELDlg.h"
+#include "shell/DemoModule.h"
+#include "shell/QtOperator.h"
+#include "shell/SettingsLocation.h"
+
+namespace {
+
+bool HasEnv(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+}
+
+bool AsksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* h : {"-h", "--help", "-help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], h) == 0) return true;
+    return false;
+}
+
+bool DisplayAvailable(int argc, char** argv) {
+    if (HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY") || HasEnv("QT_QPA_PLATFORM")) return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+    return false;
+}
+
+void SayNoDisplay() {
+    std::fputs(
+        "plexcon: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set, nor "
+        "QT_QPA_PLATFORM).\n"
+        "Run it under a virtual X server:   xvfb-run -a plexcon [options]\n"
+        "or with no window at all:          QT_QPA_PLATFORM=offscreen plexcon [options]\n",
+        stderr);
+}
+
+struct Options {
+    QCommandLineOption demo{QStringLiteral("demo"),
+                            QStringLiteral("Serve a simulated CEL module inside the program and select its port.")};
+    QCommandLineOption demoLine{QStringLiteral("demo-line"),
+                                QStringLiteral("Product line of the demo module: quickmesh (default), lowpower, vnet, "
+                                               "or a control word in decimal. Implies --demo."),
+                                QStringLiteral("line"), QStringLiteral("quickmesh")};
+    QCommandLineOption demoRemotes{QStringLiteral("demo-remotes"),
+                                   QStringLiteral("Remote modules on the demo module's air (default 3)."),
+                                   QStringLiteral("n"), QStringLiteral("3")};
+    QCommandLineOption port{QStringLiteral("port"),
+                            QStringLiteral("Add a port to the port list (\"pts/3\", \"/dev/ttyUSB0\"); may be given "
+                                           "more than once. PLEXCON_PORTS adds more, separated by ':'."),
+                            QStringLiteral("name")};
+    QCommandLineOption settingsDir{QStringLiteral("settings-dir"),
+                                   QStringLiteral("Folder of Plexcon.ini (also PLEXCON_SETTINGS_DIR). Default: the "
+                                                  "program's folder when writable, else ~/.config/Plexcon."),
+                                   QStringLiteral("dir")};
+    QCommandLineOption quitAfterShown{QStringLiteral("quit-after-shown"),
+                                      QStringLiteral("Print the time from start to the first painted window, then "
+                                                     "quit (start-up measurement).")};
+
+    void addTo(QCommandLineParser& parser) const {
+        parser.setApplicationDescription(QStringLiteral("Configures ZigBee radio modules on a serial port."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        for (const auto* o : {&demo, &demoLine, &demoRemotes, &port, &settingsDir, &quitAfterShown})
+            parser.addOption(*o);
+    }
+};
+
+// Reports the first paint of the main window, then quits.
+class FirstPaintProbe : public QObject {
+public:
+    explicit FirstPaintProbe(const QElapsedTimer& sinceStart) : sinceStart_(sinceStart) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            std::printf("plexcon: first window painted %lld ms after start\n",
+                        static_cast<long long>(sinceStart_.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& sinceStart_;
+    bool reported_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const bool help = AsksForHelp(argc, argv);
+    if (!help && !DisplayAvailable(argc, argv)) {
+        SayNoDisplay();
+        return 2;
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (help)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plexcon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.20.2"));
+
+    Options options;
+    QCommandLineParser parser;
+    options.addTo(parser);
+    parser.process(*app);  // --help and --version end here
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Plexcon"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    ShellContext context;
+    QtOperator op;
+    context.op = &op;
+    QString namedFolder = parser.value(options.settingsDir);
+    if (namedFolder.isEmpty()) namedFolder = env.value(QStringLiteral("PLEXCON_SETTINGS_DIR"));
+    context.settingsPath = SettingsFilePath(SettingsFolder(namedFolder, QCoreApplication::applicationDirPath()));
+    context.extraPorts = parser.values(options.port);
+    context.extraPorts += env.value(QStringLiteral("PLEXCON_PORTS")).split(u':', Qt::SkipEmptyParts);
+
+    std::unique_ptr<DemoModule> demo;  // outlives the window, which closes the port on its way out
+    if (parser.isSet(options.demo) || parser.isSet(options.demoLine)) {
+        bool ok = false;
+        int remotes = parser.value(options.demoRemotes).toInt(&ok);
+        QString error;
+        if (ok && remotes >= 0) demo = DemoModule::Start(parser.value(options.demoLine), remotes, &error);
+        else error = QStringLiteral("--demo-remotes wants a number");
+        if (!demo) {
+            std::fprintf(stderr, "plexcon: cannot start the demo module: %s\n", qPrintable(error));
+            return 1;
+        }
+        context.extraPorts << demo->portName();
+        context.preferredPort = demo->portName();
+        std::printf("plexcon: demo module on /dev/%s\n", qPrintable(demo->portName()));
+        std::fflush(stdout);
+    }
+
+    CPlexconCELDlg window(context);
+    FirstPaintProbe probe(sinceStart);
+    if (parser.isSet(options.quitAfterShown)) window.installEventFilter(&probe);
+    window.show();
+    return app->exec();
+}

@@ -1,0 +1,164 @@
+#include "shell/CPlexconCELDlg.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "shell/CPanViewCel.h"
+#include "shell/CPanViewHelp.h"
+#include "shell/CPanViewOrlnet.h"
+#include "shell/CPanViewPcCom.h"
+#include "shell/CPanViewSample.h"
+#include "shell/CPanViewSnap.h"
+#if __has_include("tools/LibusbBridge.h")
+#include "tools/LibusbBridge.h"
+#endif
+
+namespace {
+
+const char* const kCaptions[CPlexconCELDlg::kPanelCount] = {"串口", "SNAP", "VNET", "应用案例",
+                                                            "帮助", "ORLNET", "Quickmesh", "LowPower"};
+// Left to right on the bar; the hidden buttons come last.
+constexpr int kBarOrder[CPlexconCELDlg::kPanelCount] = {
+    CPlexconCELDlg::SerialPort, CPlexconCELDlg::Quickmesh, CPlexconCELDlg::LowPower, CPlexconCELDlg::Vnet,
+    CPlexconCELDlg::Help,       CPlexconCELDlg::Sample,    CPlexconCELDlg::Snap,     CPlexconCELDlg::Orlnet};
+
+const char* const kBarStyle = R"(
+#navigationBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #24405e, stop:1 #1b3249); }
+#navigationBar QToolButton { color: #dce6f0; background: transparent; border: none; border-radius: 6px;
+    padding: 6px 14px; font-size: 11pt; }
+#navigationBar QToolButton:hover { background: rgba(255, 255, 255, 0.10); }
+#navigationBar QToolButton:checked { color: white; background: #3b7dc4; font-weight: bold; }
+#navigationBar QFrame { color: rgba(255, 255, 255, 0.18); }
+)";
+
+// Keeps every panel, shown or hidden, on the whole content area.
+class ContentArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        for (QObject* child : children())
+            if (auto* w = qobject_cast<QWidget*>(child)) w->setGeometry(rect());
+    }
+};
+
+QIcon ProgramIcon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x3b, 0x7d, 0xc4));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int r : {12, 22, 32}) p.drawArc(QRectF(14 - r, 50 - r, 2 * r, 2 * r), 0, 90 * 16);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(14, 50), 4, 4);
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+CPlexconCELDlg::CPlexconCELDlg(const ShellContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    setWindowTitle(QStringLiteral("ZigBee"));
+    setWindowIcon(ProgramIcon());
+#if __has_include("tools/LibusbBridge.h")
+    if (!context_.usbBridge) {
+        usbBridge_ = MakeLibusbBridge();
+        context_.usbBridge = usbBridge_.get();
+    }
+#endif
+
+    contentArea_ = new ContentArea;
+    contentArea_->setObjectName(QStringLiteral("contentArea"));
+    panels_ = {new CPanViewPcCom(context_, contentArea_), new CPanViewSnap(context_, contentArea_),
+               new CPanViewCel(context_, contentArea_),   new CPanViewSample(contentArea_),
+               new CPanViewHelp(contentArea_),            new CPanViewOrlnet(context_, contentArea_),
+               new CPanViewCel_Change(context_, contentArea_), new CPanViewCelLowPower(context_, contentArea_)};
+    for (QWidget* p : panels_) {
+        p->hide();
+        p->setGeometry(contentArea_->rect());
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildNavigationBar());
+    layout->addWidget(contentArea_, 1);
+
+    buttons_[Snap]->hide();
+    buttons_[Orlnet]->hide();
+    buttons_[Sample]->hide();
+    showPanel(SerialPort);
+    resize(980, 660);
+}
+
+CPlexconCELDlg::~CPlexconCELDlg() {
+    // The panels go first (the serial port panel saves its settings and closes the port), then the bridge.
+    for (QWidget*& p : panels_) {
+        delete p;
+        p = nullptr;
+    }
+}
+
+QWidget* CPlexconCELDlg::buildNavigationBar() {
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("navigationBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setStyleSheet(QString::fromUtf8(kBarStyle));
+    bar->setAccessibleName(QStringLiteral("导航"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(12, 10, 12, 10);
+    row->setSpacing(6);
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto* b = new QToolButton;
+        b->setText(QString::fromUtf8(kCaptions[i]));
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setMinimumSize(84, 48);
+        b->setCursor(Qt::PointingHandCursor);
+        connect(b, &QToolButton::clicked, this, [this, i] { showPanel(i); });
+        buttons_[static_cast<size_t>(i)] = b;
+    }
+    for (int n = 0; n < kPanelCount; ++n) {
+        if (n > 0 && n < 5) {  // thin separators between the visible buttons
+            auto* line = new QFrame;
+            line->setFrameShape(QFrame::VLine);
+            line->setFixedHeight(28);
+            row->addWidget(line);
+        }
+        row->addWidget(buttons_[static_cast<size_t>(kBarOrder[n])]);
+    }
+    row->addStretch();
+    return bar;
+}
+
+void CPlexconCELDlg::showPanel(int index) {
+    if (index < 0 || index >= kPanelCount) return;
+    for (QWidget* p : panels_) p->hide();
+    for (QAbstractButton* b : buttons_) b->setChecked(false);
+    buttons_[static_cast<size_t>(index)]->setChecked(true);
+    current_ = index;
+    panels_[static_cast<size_t>(index)]->show();
+    update();
+}
+
+QRect CPlexconCELDlg::contentRect() const {
+    return QRect(contentArea_->mapTo(this, QPoint(0, 0)), contentArea_->size());
+}
+
+void CPlexconCELDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape: close(); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return;  // Enter does nothing in the main window
+        default: QWidget::keyPressEvent(event);
+    }
+}

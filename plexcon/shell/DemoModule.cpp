@@ -1,0 +1,56 @@
+#include "shell/DemoModule.h"
+
+#include <exception>
+
+#include "core/Scenario.h"
+#include "core/SimServer.h"
+
+namespace {
+
+constexpr int kLowPowerRecordLength = 80;  // the record variant with the low-power timings and no voice
+
+bool ScenarioFor(const QString& line, sim::ScenarioOptions& options) {
+    const QString l = line.trimmed().toLower();
+    if (l == QLatin1String("quickmesh") || l == QLatin1String("vnet")) {
+        options.productLine = l.toStdString();
+        return true;
+    }
+    if (l == QLatin1String("lowpower")) {
+        options.productLine = "quickmesh";
+        options.recordLength = kLowPowerRecordLength;
+        return true;
+    }
+    bool number = false;
+    int word = l.toInt(&number);
+    if (!number || word < 0 || word > 0xFFFF) return false;
+    options.productLine = std::to_string(word);
+    return true;
+}
+
+}  // namespace
+
+DemoModule::DemoModule(std::unique_ptr<sim::SimServer> server) : server_(std::move(server)) {}
+DemoModule::~DemoModule() = default;
+
+std::unique_ptr<DemoModule> DemoModule::Start(const QString& line, int remotes, QString* error) {
+    sim::ScenarioOptions options;
+    options.family = "cel";
+    options.remotes = remotes;
+    if (!ScenarioFor(line, options)) {
+        if (error) *error = QStringLiteral("unknown product line \"%1\" (quickmesh, lowpower, vnet or a number)").arg(line);
+        return nullptr;
+    }
+    const sim::FamilyEntry* family = sim::FindFamily(options.family);
+    if (!family) {
+        if (error) *error = QStringLiteral("the simulator has no CEL module");
+        return nullptr;
+    }
+    try {
+        return std::unique_ptr<DemoModule>(new DemoModule(std::make_unique<sim::SimServer>(family->make(options))));
+    } catch (const std::exception& e) {
+        if (error) *error = QString::fromLocal8Bit(e.what());
+        return nullptr;
+    }
+}
+
+QString DemoModule::portName() const { return QString::fromStdString(server_->portName()); }

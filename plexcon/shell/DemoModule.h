@@ -1,0 +1,26 @@
+// The demo: a simulated CEL module served on a pseudo-terminal inside the program, so that it can be tried with no
+// hardware attached.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace sim {
+class SimServer;
+}
+
+class DemoModule {
+public:
+    // line: "quickmesh" (the default), "lowpower", "vnet" or a control word in decimal; remotes: modules on the air.
+    // Null with a reason in *error when the line is unknown or the module cannot be served.
+    static std::unique_ptr<DemoModule> Start(const QString& line, int remotes, QString* error);
+    ~DemoModule();
+
+    // The port to open, relative to /dev ("pts/3").
+    QString portName() const;
+
+private:
+    explicit DemoModule(std::unique_ptr<sim::SimServer> server);
+    std::unique_ptr<sim::SimServer> server_;
+};
