@@ -12,7 +12,7 @@ using namespace celfield;
 
 constexpr uint8_t kConfigLead[3] = {0xAB, 0xBC, 0xCD};
 constexpr uint8_t kIoLead[3] = {0xDE, 0xDF, 0xEF};
-constexpr auto kBetweenSearchAnswers = std::chrono::milliseconds(2);
+constexpr auto kBetweenSearchAnswers = std::chrono::milliseconds(10);
 
 // Configuration-frame commands, and the IO-frame commands that reuse some of the codes.
 enum : uint8_t {
@@ -225,6 +225,7 @@ std::vector<Reply> CelModel::handleConfig(std::span<const uint8_t> f) {
 
 std::vector<Reply> CelModel::search() const {
     std::vector<Reply> answers;
+    auto last = std::chrono::milliseconds(0);
     for (const CelModule& r : remotes_) {
         if (!hears(r)) continue;
         Bytes a{0xAB, 0xBC, 0xCD, kSearch};
@@ -234,7 +235,10 @@ std::vector<Reply> CelModel::search() const {
         PutWord(a, static_cast<uint16_t>(r.live[kPanId] << 8 | r.live[kPanId + 1]));
         PutWord(a, r.liveAddress());
         a.push_back(r.runState == kCelNormalFirmware ? r.live[kDeviceType] : kCelBootLoader);
-        answers.push_back(Reply{std::move(a), kBetweenSearchAnswers});
+        // Reply delays count from the previous block: answer at max(previous + gap, own delay).
+        const auto at = std::max(last + kBetweenSearchAnswers, r.searchDelay);
+        answers.push_back(Reply{std::move(a), at - last});
+        last = at;
     }
     return answers;
 }

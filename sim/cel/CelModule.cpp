@@ -38,13 +38,13 @@ void CelModule::restart(uint16_t word) {
 }
 
 Bytes CelModule::configReply(uint8_t command) const {
-    Bytes r{0xAB, 0xBC, 0xCD, command};
-    r.insert(r.end(), area.begin(), area.end());
-    r.push_back(runState);
-    r.push_back(static_cast<uint8_t>(controlWord >> 8));
-    r.push_back(static_cast<uint8_t>(controlWord));
-    r.push_back(static_cast<uint8_t>(firmwareVersion >> 8));
-    r.push_back(static_cast<uint8_t>(firmwareVersion));
+    Bytes r(recordLength());
+    const uint8_t head[4] = {0xAB, 0xBC, 0xCD, command};
+    std::copy(head, head + 4, r.begin());
+    std::copy(area.begin(), area.end(), r.begin() + 4);
+    const uint8_t tail[5] = {runState, static_cast<uint8_t>(controlWord >> 8), static_cast<uint8_t>(controlWord),
+                             static_cast<uint8_t>(firmwareVersion >> 8), static_cast<uint8_t>(firmwareVersion)};
+    std::copy(tail, tail + 5, r.end() - 5);
     return r;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -37,6 +38,9 @@ struct CelModule {
 
     // On the air: the stored configuration as of the last restart.
     Bytes live;
+
+    // Extra time before its search answer (answers follow each other by a few ms otherwise).
+    std::chrono::milliseconds searchDelay{0};
 
     uint8_t ioPort = 0;
     uint8_t ioDirection = 0;
