@@ -60,7 +60,47 @@ typedef struct CelRecord {
     unsigned short controlWord;    /* product line: 1 Quickmesh, 2 VNET */
     unsigned short firmwareVersion;/* property 3 */
 } CelRecord;
-/* @@ORLNET-RECORD@@ */
+/* ORLNET configuration record, 84 bytes, numbers in host order. Offsets 0-78 are written by the module's write
+ * command; 79-83 are reported by the module only. Property numbers in the comments. */
+typedef struct OrlnetConfig {
+    char deviceName[16];              /* 1 */
+    char password[16];                /* 2 */
+    unsigned char deviceType;         /* 4: 0 end device, 1 router, 2 ORLNET device */
+    unsigned char channel;            /* 5: 11..26 */
+    unsigned short panId;             /* 6 */
+    unsigned short netAddress;        /* 7 */
+    unsigned char reserved38[8];
+    unsigned short reserved46;
+    unsigned char reserved48[8];
+    unsigned char airRate;            /* 11: 0 250k, 1 500k, 2 1M */
+    unsigned char txPower;            /* 12: 0x02 (8 dBm) .. 0x12 (-50 dBm) */
+    unsigned char reserved58[2];
+    unsigned char baudIndex;          /* 15: 0..9 = 1200..460800 */
+    unsigned char dataBits;           /* 16: 5..8 */
+    unsigned char stopBits;           /* 18: 1 or 2 */
+    unsigned char parity;             /* 17: 0 none 1 odd 2 even 3 forced 0 4 forced 1 */
+    unsigned char reserved64;
+    unsigned char routeTableLifetime; /* 19: s */
+    unsigned short tempRouteLifetime; /* 20: ms */
+    unsigned short routeQueryTimeout; /* 21: ms */
+    unsigned short routeRetryTime;    /* 27: ms */
+    unsigned char routeRetryCount;    /* 28 */
+    unsigned short dataAccessTimeout; /* 22: ms */
+    unsigned char shortPathResendTime;/* 23: ms */
+    unsigned char shortPathRetryCount;/* 24 */
+    signed char minSignal;            /* 25: dBm */
+    signed char bestSignal;           /* 26: dBm */
+    unsigned char runState;           /* 0xAA normal firmware, other: upgrade mode */
+    unsigned short controlWord;       /* sent with restart, factory reset and upgrade mode */
+    unsigned short firmwareVersion;   /* 3 (read only): four 4-bit digits, 0x0123 is 1.23 */
+} OrlnetConfig;
+/* ORLNET route record, 44 bytes, filled by QVZB_ORLNET_DetectRoute; numbers in host order. */
+typedef struct OrlnetRoute {
+    signed char weakestSignal;        /* dBm: the weakest link of the route */
+    unsigned short weakestNodeId;     /* network address of the node with that signal */
+    unsigned char hopCount;           /* entries of hops in use, at most 20 */
+    unsigned short hops[20];          /* network addresses along the route */
+} OrlnetRoute;
 /* @@SNAP-RECORD@@ */
 #pragma pack(pop)
 
@@ -150,7 +190,80 @@ RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, i
                                                   int controlWord);
 
 /* ---- ORLNET ----------------------------------------------------------------------------------------------- */
-/* @@ORLNET-FUNCTIONS@@ */
+/* Reads the local module's record (error 101 when the port is closed). */
+RADLINK_API int QVZB_ORLNET_LoadInfo(void);
+/* Loads the local record and copies it into *record (84 bytes) whatever the load gave; the load's result. */
+RADLINK_API int QVZB_ORLNET_GetPropertyAll(OrlnetConfig* record);
+/* Copies property `property` of the loaded record into buffer; text properties need size > text length. */
+RADLINK_API int QVZB_ORLNET_GetProperty(int property, void* buffer, int size);
+/* Sets property `property` of the edit record (text: up to 16 bytes, zero-padded); size is not used. */
+RADLINK_API int QVZB_ORLNET_SetProperty(int property, const void* buffer, int size);
+/* Writes the edit record to the local module and restarts it. */
+RADLINK_API int QVZB_ORLNET_SubmitInfo(void);
+/* Moves the local module to radio channel (11..26) until it restarts; the record is not changed. */
+RADLINK_API int QVZB_ORLNET_SetlocalChannel(int channel);
+/* Moves the local module to air rate code (0 250k, 1 500k, 2 1M) until it restarts. */
+RADLINK_API int QVZB_ORLNET_SetlocalRate(int rate);
+/* Restarts the local module. */
+RADLINK_API int QVZB_ORLNET_ResetDev(void);
+/* Restores the local module's factory settings and restarts it; the record must be loaded again. */
+RADLINK_API int QVZB_ORLNET_ResetToDefault(void);
+/* Reads the whole record of remote module index through the local module. */
+RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfo(int index);
+/* Reads record bytes offset..offset+length-1 (within 0..78) of remote module index, then copies its record. */
+RADLINK_API int QVZB_ORLNET_LoadRemoteRouteDevInfo(OrlnetConfig* record, int index, int offset, int length);
+/* Reads remote module index: in spans for modules reached over a route, whole otherwise. */
+RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfoAll(int index);
+/* Loads remote module index as QVZB_ORLNET_LoadRemoteDevInfoAll and copies its record; the load's result. */
+RADLINK_API int QVZB_ORLNET_GetRemoteDevPropertyAll(OrlnetConfig* record, int index);
+/* As QVZB_ORLNET_GetProperty on remote module index. */
+RADLINK_API int QVZB_ORLNET_GetRemoteDevProperty(int index, int property, void* buffer, int size);
+/* As QVZB_ORLNET_SetProperty on remote module index's edit record. */
+RADLINK_API int QVZB_ORLNET_SetRemoteDevProperty(int index, int property, const void* buffer, int size);
+/* Writes remote module index's edit record and restarts it; its search key follows the new settings. */
+RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfo(int index);
+/* Writes edit record bytes offset..offset+length-1 (within 0..78) of remote module index and restarts it. */
+RADLINK_API int QVZB_ORLNET_SubmitRemoteRouteDevInfo(int index, int offset, int length);
+/* Writes remote module index: in one span for modules reached over a route, whole otherwise. */
+RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfoAll(int index);
+/* 1 when remote module index was found by a search by identifier (reached over a route), else 0. */
+RADLINK_API int QVZB_ORLNET_IsRouteDev(int index);
+/* Restarts remote module index. */
+RADLINK_API int QVZB_ORLNET_ResetRemoteDev(int index);
+/* Restores remote module index's factory settings and restarts it. */
+RADLINK_API int QVZB_ORLNET_ResetRemoteToDefault(int index);
+/* Searches channel (11..26) at air rate code; 1 when at least one new module joined the search list. */
+RADLINK_API int QVZB_ORLNET_SearchDev(int channel, int rate);
+/* As QVZB_ORLNET_SearchDev, asking for the module with identifier id (16 bits); finds are reached over a route. */
+RADLINK_API int QVZB_ORLNET_SearchDevWithID(int channel, int rate, int id);
+/* Empties the search list. */
+RADLINK_API void QVZB_ORLNET_ClearSearchArr(void);
+/* Number of entries in the search list. */
+RADLINK_API int QVZB_ORLNET_GetSearchDevCount(void);
+/* Copies search-key field (1 word, 2 channel, 3 rate, 4 PAN ID, 5 address, 6 state) of entry index. */
+RADLINK_API int QVZB_ORLNET_GetSearchDevProperty(int index, int field, void* buffer, int size);
+/* Asks the local (table 0) or remote (other) route table for address: 1 with *route filled, 0 on no answer,
+ * else the module's status code (0xA1 local look-up failed, 0xA2 no buffer, 0xA3 remote look-up timed out,
+ * 0xA4 sending timed out, 0xA5 busy). */
+RADLINK_API int QVZB_ORLNET_DetectRoute(int address, int table, OrlnetRoute* route);
+/* Sets the local module's LEDs to state (bits 0-3); 1 when acknowledged. */
+RADLINK_API int QVZB_ORLNET_TestLEDLocal(int state);
+/* Sets the LEDs of the module at address, or of remote module index when address is 0, on the local module's
+ * channel; 1 when acknowledged. */
+RADLINK_API int QVZB_ORLNET_TestLEDRemote(int state, int index, int address);
+/* Broadcasts LED state to every module; 1 when sent. */
+RADLINK_API int QVZB_ORLNET_TestLEDBroadcast(int state);
+/* As QVZB_ORLNET_TestLEDBroadcast, reporting a closed port (error 101). */
+RADLINK_API int QVZB_ORLNET_SendBroadcast(int state);
+/* Sends length (0..252) data bytes to the module at address; copies up to answerSize answer bytes and sets
+ * *answerLength; 1 when the module reports delivery. */
+RADLINK_API int QVZB_ORLNET_SendData(int address, const unsigned char* data, int length, unsigned char* answer,
+                                     int answerSize, unsigned char* answerLength);
+/* Upgrades the local module's firmware from an image file; runState 0xAA first switches it to upgrade mode. */
+RADLINK_API int QVZB_ORLNET_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord);
+/* As QVZB_ORLNET_UpdateWithFileNameLocal on remote module index. */
+RADLINK_API int QVZB_ORLNET_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
+                                                     int controlWord);
 
 /* ---- SNAP ------------------------------------------------------------------------------------------------- */
 /* @@SNAP-FUNCTIONS@@ */

@@ -1,12 +1,14 @@
 #include "core/Scenario.h"
 
 #include "cel/CelScenario.h"
+#include "orlnet/OrlnetScenario.h"
 
 namespace sim {
 
 const std::vector<FamilyEntry>& Families() {
     static const std::vector<FamilyEntry> kFamilies = {
         {"cel", CelScenarioHelp(), &MakeCelModel},
+        {"orlnet", OrlnetScenarioHelp(), &MakeOrlnetModel},
         // @@MORE-FAMILIES@@
     };
     return kFamilies;
