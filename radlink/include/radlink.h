@@ -101,7 +101,30 @@ typedef struct OrlnetRoute {
     unsigned char hopCount;           /* entries of hops in use, at most 20 */
     unsigned short hops[20];          /* network addresses along the route */
 } OrlnetRoute;
-/* @@SNAP-RECORD@@ */
+/* SNAP configuration record, 38 bytes as the module sends it, except NETID, which is in host order here. */
+typedef struct SnapRecord {
+    unsigned char MAC[8];       /* property 1: the module's address is its last three bytes */
+    unsigned short NETID;       /* 2: network number */
+    unsigned char CHANNAL;      /* 3: channel index, 0 = channel 11 (2405 MHz) .. 15 = channel 26 */
+    unsigned char BAUD;         /* 4: serial rate, 1 = 1200 .. 8 = 115200 */
+    unsigned char DEVPARITY;    /* 5: 'N', 'O' or 'E' */
+    unsigned char DEVDATABIT;   /* 6: 7 or 8 */
+    unsigned char RSV14;        /* 7: carried unchanged */
+    unsigned char SPTIME;       /* 8: heartbeat interval */
+    char SPCHAR[2];             /* 9: heartbeat characters */
+    unsigned char SPEN;         /* 10: heartbeat enable */
+    unsigned char DRATE;        /* 11: air rate, 0 250k, 1 500k, 2 1M */
+    unsigned char TXPOWER;      /* 12: transmit power code 0x00 (-50 dBm) .. 0x11 (8 dBm) */
+    unsigned char WORKMOD;      /* 13: 'M' host mode, 'S' slave mode */
+    unsigned char ENSRC;        /* 14: show source address */
+    unsigned char DSTADR[3];    /* 15: destination address */
+    unsigned char ENROUT;       /* 16: routing enable */
+    unsigned char EN485;        /* 17: RS-485 enable */
+    unsigned char ENUPD;        /* 18: remote upgrade allowed */
+    unsigned char SSTRONG;      /* 19: received signal strength */
+    unsigned char VER[5];       /* 20: firmware version, bytes 0, 2, 4 */
+    unsigned char SNAPVER[3];   /* 21: script version, bytes 0, 2 */
+} SnapRecord;
 #pragma pack(pop)
 
 /* ---- General ---------------------------------------------------------------------------------------------- */
@@ -266,7 +289,127 @@ RADLINK_API int QVZB_ORLNET_UpdateWithFileNameRemote(int index, const char* path
                                                      int controlWord);
 
 /* ---- SNAP ------------------------------------------------------------------------------------------------- */
-/* @@SNAP-FUNCTIONS@@ */
+/* Reads the local module's record (sets error 101 when the port is closed). */
+RADLINK_API int QVZB_SNAP_LoadInfo(void);
+/* Copies property `property` (1..21, its field's width, host order) of the loaded record into buffer. */
+RADLINK_API int QVZB_SNAP_GetProperty(int property, void* buffer, unsigned int size);
+/* Sets property `property` of the edit record from buffer (the field's width). */
+RADLINK_API int QVZB_SNAP_SetProperty(int property, const void* buffer, unsigned int size);
+/* Loads the local record and copies it into *record (38 bytes) whatever the load gave; the load's result. */
+RADLINK_API int QVZB_SNAP_GetPropertyAll(SnapRecord* record);
+/* Writes the edit record to the local module and restarts it. */
+RADLINK_API int QVZB_SNAP_SubmitInfo(void);
+/* Searches channel index `channel` at air rate index `rate`; 1 when the search ran, whatever it found. */
+RADLINK_API int QVZB_SNAP_SearchDev(int channel, int rate);
+/* Empties the search list. */
+RADLINK_API int QVZB_SNAP_ClearSearchArr(void);
+/* Number of entries in the search list. */
+RADLINK_API int QVZB_SNAP_GetSearchDevCount(void);
+/* Copies search-key field (1 MAC, 8 bytes; 2 NETID, 2; 3 CHANNAL, 1) of entry index. */
+RADLINK_API int QVZB_SNAP_GetSearchDevProperty(int index, int field, void* buffer, unsigned int size);
+/* Reads the record of remote module index through the local module. */
+RADLINK_API int QVZB_SNAP_LoadRemoteDevInfo(int index);
+/* As QVZB_SNAP_GetProperty on remote module index (error 102 until it is loaded). */
+RADLINK_API int QVZB_SNAP_GetRemoteDevProperty(int index, int property, void* buffer, unsigned int size);
+/* As QVZB_SNAP_SetProperty on remote module index's edit record. */
+RADLINK_API int QVZB_SNAP_SetRemoteDevProperty(int index, int property, const void* buffer, unsigned int size);
+/* Loads remote module index and copies its record into *record whatever the load gave; the load's result. */
+RADLINK_API int QVZB_SNAP_GetRemoteDevPropertyAll(SnapRecord* record, int index);
+/* Writes loaded remote module index's edit record and restarts it (error 102 when never loaded). */
+RADLINK_API int QVZB_SNAP_SubmitRemoteDevInfo(int index);
+/* Restarts remote module index, on the channel the local module is on. */
+RADLINK_API int QVZB_SNAP_ResetRemoteDev(int index);
+/* Restores remote module index's factory settings and restarts it. */
+RADLINK_API int QVZB_SNAP_ResetRemoteToDefault(int index);
+/* Copies the local NETID register's value (at most size bytes) into buffer. */
+RADLINK_API int QVZB_SNAP_GetLocalNetID(unsigned char* buffer, int size);
+/* Copies remote module index's NETID register reply from its status byte on (at most size bytes). */
+RADLINK_API int QVZB_SNAP_GetRemoteNetID(int index, unsigned char* buffer, int size);
+/* Writes the local NETID register: data is 2 bytes, big-endian. */
+RADLINK_API int QVZB_SNAP_SetLocalNetID(const unsigned char* data);
+/* Writes remote module index's NETID register: data is 2 bytes, big-endian. */
+RADLINK_API int QVZB_SNAP_SetRemoteNetID(int index, const unsigned char* data);
+/* Copies the local destination address register's value (at most size bytes) into buffer. */
+RADLINK_API int QVZB_SNAP_GetLocalDstAdr(unsigned char* buffer, int size);
+/* Copies remote module index's destination address reply from its status byte on (at most size bytes). */
+RADLINK_API int QVZB_SNAP_GetRemoteDstAdr(int index, unsigned char* buffer, int size);
+/* Writes the local destination address register: data is 3 bytes. */
+RADLINK_API int QVZB_SNAP_SetLocalDstAdr(const unsigned char* data);
+/* Writes remote module index's destination address register: data is 3 bytes. */
+RADLINK_API int QVZB_SNAP_SetRemoteDstAdr(int index, const unsigned char* data);
+/* Copies the local work mode register's value (at most size bytes) into buffer. */
+RADLINK_API int QVZB_SNAP_GetLocalWorkMode(unsigned char* buffer, int size);
+/* Copies remote module index's work mode reply from its status byte on (at most size bytes). */
+RADLINK_API int QVZB_SNAP_GetRemoteWorkMode(int index, unsigned char* buffer, int size);
+/* Writes the local work mode register: data is 1 byte, 'M' or 'S'. */
+RADLINK_API int QVZB_SNAP_SetLocalWorkMode(const unsigned char* data);
+/* Writes remote module index's work mode register: data is 1 byte. */
+RADLINK_API int QVZB_SNAP_SetRemoteWorkMode(int index, const unsigned char* data);
+/* Sets the local module's channel: data is 1 byte, the channel index. */
+RADLINK_API int QVZB_SNAP_SetLocalChannel(const unsigned char* data);
+/* Sets remote module index's channel: data is 1 byte, the channel index. */
+RADLINK_API int QVZB_SNAP_SetRemoteChannel(int index, const unsigned char* data);
+/* The local module's signal strength byte, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetLocalSignalPower(void);
+/* Remote module index's signal strength byte, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetRemoteSignalPower(int index);
+/* Copies the local air rate index (1 byte) into buffer. */
+RADLINK_API int QVZB_SNAP_GetLocalRate(unsigned char* buffer);
+/* Copies remote module index's air rate index (1 byte) into buffer. */
+RADLINK_API int QVZB_SNAP_GetRemoteRate(int index, unsigned char* buffer);
+/* Sets the local air rate: data is 1 byte, the rate index; no record changes. */
+RADLINK_API int QVZB_SNAP_SetLocalRate(const unsigned char* data);
+/* Sets remote module index's air rate: data is 1 byte, the rate index. */
+RADLINK_API int QVZB_SNAP_SetRemoteRate(int index, const unsigned char* data);
+/* The local module's 16-bit analogue input `input`, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetLocalADvalue(int input);
+/* Remote module index's 16-bit analogue input `input`, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetRemoteADvalue(int index, int input);
+/* The local module's IO line `line` value byte, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetLocalIOvalue(int line);
+/* Remote module index's IO line `line` value byte, 0 on failure. */
+RADLINK_API int QVZB_SNAP_GetRemoteIOvalue(int index, int line);
+/* Sets a local IO line's direction: lineAndDirection is 2 bytes (line, direction). */
+RADLINK_API int QVZB_SNAP_SetLocalIODirection(const unsigned char* lineAndDirection);
+/* Sets an IO line's direction on remote module index: 2 bytes (line, direction). */
+RADLINK_API int QVZB_SNAP_SetRemoteIODirection(int index, const unsigned char* lineAndDirection);
+/* Sets a local IO line: lineAndValue is 2 bytes (line, value). */
+RADLINK_API int QVZB_SNAP_SetLocalIOvalue(const unsigned char* lineAndValue);
+/* Sets an IO line on remote module index: 2 bytes (line, value). */
+RADLINK_API int QVZB_SNAP_SetRemoteIOvalue(int index, const unsigned char* lineAndValue);
+/* Allows (1) or forbids (0) remote upgrade of the local module: data is 1 byte. */
+RADLINK_API int QVZB_SNAP_SetLocalUpdateEn(const unsigned char* data);
+/* Allows (1) or forbids (0) remote upgrade of remote module index: data is 1 byte. */
+RADLINK_API int QVZB_SNAP_SetRemoteUpdateEn(int index, const unsigned char* data);
+/* Reads the local EEPROM at address: the whole reply (echo and status included) cut to size; *length = copied. */
+RADLINK_API int QVZB_SNAP_GetLocalEEPROM(int address, unsigned char* buffer, int size, unsigned int* length);
+/* As QVZB_SNAP_GetLocalEEPROM on remote module index. */
+RADLINK_API int QVZB_SNAP_GetRemoteEEPROM(int index, int address, unsigned char* buffer, int size,
+                                          unsigned int* length);
+/* Writes length bytes to the local EEPROM at address, then restarts the local module; the restart's result. */
+RADLINK_API int QVZB_SNAP_SetLocalEEPROM(int address, const unsigned char* data, int length);
+/* Writes length bytes to remote module index's EEPROM at address, then restarts the local module. */
+RADLINK_API int QVZB_SNAP_SetRemoteEEPROM(int index, int address, const unsigned char* data, int length);
+/* Copies the local module's password bytes (12) into buffer. */
+RADLINK_API int QVZB_SNAP_GetLocalPwd(char* buffer);
+/* Copies remote module index's password bytes (9) into buffer. */
+RADLINK_API int QVZB_SNAP_GetRemotePwd(int index, char* buffer);
+/* Replaces the local password by newPassword (at most 9 bytes) when oldPassword matches the module's. */
+RADLINK_API int QVZB_SNAP_SetLocalPwd(const char* oldPassword, const char* newPassword);
+/* As QVZB_SNAP_SetLocalPwd on remote module index. */
+RADLINK_API int QVZB_SNAP_SetRemotePwd(int index, const char* oldPassword, const char* newPassword);
+/* Restarts the local module; 1 when the command was written. */
+RADLINK_API int QVZB_SNAP_ResetDev(void);
+/* Restarts the local module; the same as QVZB_SNAP_ResetDev. */
+RADLINK_API int QVZB_SNAP_SetLocalReset(void);
+/* Restarts remote module index untuned; as QVZB_SNAP_ResetRemoteDev without error codes. */
+RADLINK_API int QVZB_SNAP_SetRemoteReset(int index);
+/* Restores the local module's factory settings and restarts it. */
+RADLINK_API int QVZB_SNAP_ResetToDefault(void);
+/* Restores the local module's factory settings; the same as QVZB_SNAP_ResetToDefault. */
+RADLINK_API int QVZB_SNAP_SetLocalResetToDefault(void);
+/* As QVZB_SNAP_ResetRemoteToDefault without error codes. */
+RADLINK_API int QVZB_SNAP_SetRemoteResetToDefault(int index);
 
 #ifdef __cplusplus
 }

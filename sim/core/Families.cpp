@@ -1,6 +1,7 @@
 #include "core/Scenario.h"
 
 #include "cel/CelScenario.h"
+#include "snap/SnapScenario.h"
 #include "orlnet/OrlnetScenario.h"
 
 namespace sim {
@@ -9,6 +10,7 @@ const std::vector<FamilyEntry>& Families() {
     static const std::vector<FamilyEntry> kFamilies = {
         {"cel", CelScenarioHelp(), &MakeCelModel},
         {"orlnet", OrlnetScenarioHelp(), &MakeOrlnetModel},
+        {"snap", SnapScenarioHelp(), &MakeSnapModel},
         // @@MORE-FAMILIES@@
     };
     return kFamilies;
