@@ -1,0 +1,265 @@
+// The family's exported functions: argument and index checks and error codes over COrlnetDev.
+#include <algorithm>
+#include <cstring>
+
+#include "core/GlobalData.h"
+#include "radlink.h"
+
+using namespace radlink;
+using namespace radlink::orlnet;
+
+namespace {
+
+COrlnetDev& Dev() { return Globals().orlnet; }
+
+// Search entry `index`, or nullptr after storing error 105.
+COrlnetDev* EntryOrFail(int index) {
+    COrlnetDev* entry = Dev().Entry(index);
+    if (!entry) Fail(kErrBadIndex);
+    return entry;
+}
+
+int Result(ErrorCode code) { return code == kOk ? 1 : Fail(code); }
+
+int GetPropertyOf(const COrlnetDev& dev, int property, void* buffer, int size) {
+    if (!dev.loaded()) return Fail(kErrNotLoaded);
+    if (!buffer) return 0;
+    return Result(GetProperty(dev.record(), property, buffer, size));
+}
+
+int SetPropertyOf(COrlnetDev& dev, int property, const void* buffer) {
+    if (!buffer) return 0;
+    return Result(SetProperty(dev.editRecord(), property, buffer));
+}
+
+uint8_t Low8(int value) { return static_cast<uint8_t>(value); }
+uint16_t Low16(int value) { return static_cast<uint16_t>(value); }
+
+}  // namespace
+
+extern "C" {
+
+// ---- Local module -----------------------------------------------------------------------------------------
+
+RADLINK_API int QVZB_ORLNET_LoadInfo(void) {
+    ClearError();
+    if (!Globals().channel.IsOpen()) return Fail(kErrPortClosed);
+    return Dev().LoadInfo() ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_GetPropertyAll(OrlnetConfig* record) {
+    const int result = QVZB_ORLNET_LoadInfo();
+    if (record) *record = Dev().record();
+    return result;
+}
+
+RADLINK_API int QVZB_ORLNET_GetProperty(int property, void* buffer, int size) {
+    ClearError();
+    return GetPropertyOf(Dev(), property, buffer, size);
+}
+
+RADLINK_API int QVZB_ORLNET_SetProperty(int property, const void* buffer, int /*size*/) {
+    ClearError();
+    if (!Dev().loaded()) return Fail(kErrNotLoaded);
+    return SetPropertyOf(Dev(), property, buffer);
+}
+
+RADLINK_API int QVZB_ORLNET_SubmitInfo(void) {
+    ClearError();
+    if (!Dev().loaded()) return Fail(kErrNotLoaded);
+    return Dev().SubmitInfo() ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SetlocalChannel(int channel) {
+    ClearError();
+    return Dev().SetLocalChannel(Low8(channel)) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SetlocalRate(int rate) {
+    ClearError();
+    return Dev().SetLocalRate(Low8(rate)) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_ResetDev(void) { return Dev().ResetDev() ? 1 : 0; }
+
+RADLINK_API int QVZB_ORLNET_ResetToDefault(void) { return Dev().ResetToDefault() ? 1 : 0; }
+
+// ---- Remote modules ---------------------------------------------------------------------------------------
+
+RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfo(int index) {
+    ClearError();
+    if (!EntryOrFail(index)) return 0;
+    return Dev().LoadRemote(index) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_LoadRemoteRouteDevInfo(OrlnetConfig* record, int index, int offset, int length) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    const bool ok = ValidSpan(offset, length) && Dev().LoadRemotePart(index, offset, length);
+    if (record) *record = entry->record();
+    return ok ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfoAll(int index) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    if (!entry->viaRoute()) return QVZB_ORLNET_LoadRemoteDevInfo(index);
+    OrlnetConfig scratch;
+    return QVZB_ORLNET_LoadRemoteRouteDevInfo(&scratch, index, 0, static_cast<int>(kWrittenSize));
+}
+
+RADLINK_API int QVZB_ORLNET_GetRemoteDevPropertyAll(OrlnetConfig* record, int index) {
+    const int result = QVZB_ORLNET_LoadRemoteDevInfoAll(index);
+    if (const COrlnetDev* entry = Dev().Entry(index); entry && record) *record = entry->record();
+    return result;
+}
+
+RADLINK_API int QVZB_ORLNET_GetRemoteDevProperty(int index, int property, void* buffer, int size) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    return entry ? GetPropertyOf(*entry, property, buffer, size) : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SetRemoteDevProperty(int index, int property, const void* buffer, int /*size*/) {
+    ClearError();
+    COrlnetDev* entry = EntryOrFail(index);
+    return entry ? SetPropertyOf(*entry, property, buffer) : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfo(int index) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    if (!entry->loaded()) return Fail(kErrNotLoaded);  // a record never read would overwrite the module's
+    return Dev().SubmitRemote(index) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SubmitRemoteRouteDevInfo(int index, int offset, int length) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    if (!entry->loaded()) return Fail(kErrNotLoaded);
+    return ValidSpan(offset, length) && Dev().SubmitRemotePart(index, offset, length) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfoAll(int index) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    if (!entry->viaRoute()) return QVZB_ORLNET_SubmitRemoteDevInfo(index);
+    return QVZB_ORLNET_SubmitRemoteRouteDevInfo(index, 0, static_cast<int>(kWrittenSize));
+}
+
+RADLINK_API int QVZB_ORLNET_IsRouteDev(int index) {
+    const COrlnetDev* entry = Dev().Entry(index);
+    return entry && entry->viaRoute() ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_ResetRemoteDev(int index) {
+    ClearError();
+    if (!EntryOrFail(index)) return 0;
+    return Dev().ResetRemote(index) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_ResetRemoteToDefault(int index) {
+    ClearError();
+    if (!EntryOrFail(index)) return 0;
+    return Dev().ResetRemoteToDefault(index) ? 1 : 0;
+}
+
+// ---- Search -----------------------------------------------------------------------------------------------
+
+RADLINK_API int QVZB_ORLNET_SearchDev(int channel, int rate) {
+    ClearError();
+    return Dev().Search(Low8(channel), Low8(rate), std::nullopt) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_SearchDevWithID(int channel, int rate, int id) {
+    ClearError();
+    return Dev().Search(Low8(channel), Low8(rate), Low16(id)) ? 1 : 0;
+}
+
+RADLINK_API void QVZB_ORLNET_ClearSearchArr(void) {
+    ClearError();
+    Dev().ClearSearch();
+}
+
+RADLINK_API int QVZB_ORLNET_GetSearchDevCount(void) {
+    ClearError();
+    return Dev().SearchCount();
+}
+
+RADLINK_API int QVZB_ORLNET_GetSearchDevProperty(int index, int field, void* buffer, int /*size*/) {
+    ClearError();
+    const COrlnetDev* entry = EntryOrFail(index);
+    if (!entry) return 0;
+    uint8_t value[2];
+    const size_t width = GetSearchKeyField(entry->searchKey(), field, value);
+    if (width == 0) return Fail(kErrBadSearchKey);
+    if (!buffer) return 0;
+    std::memcpy(buffer, value, width);
+    return 1;
+}
+
+// ---- Network service --------------------------------------------------------------------------------------
+
+RADLINK_API int QVZB_ORLNET_DetectRoute(int address, int table, OrlnetRoute* route) {
+    ClearError();
+    if (!Globals().channel.IsOpen()) return Fail(kErrPortClosed);
+    OrlnetRoute found{};
+    const int result = Dev().DetectRoute(Low16(address), table != 0, found);
+    if (result == 1 && route) *route = found;
+    return result;
+}
+
+RADLINK_API int QVZB_ORLNET_TestLEDLocal(int state) {
+    return Dev().TestLed(Low8(state), Dev().record().netAddress) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_TestLEDRemote(int state, int index, int address) {
+    uint16_t target = Low16(address);
+    if (target == 0) {
+        const COrlnetDev* entry = Dev().Entry(index);
+        if (!entry) return 0;
+        target = entry->searchKey().address;
+    }
+    return Dev().TestLed(Low8(state), target) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_TestLEDBroadcast(int state) { return Dev().BroadcastLed(Low8(state)) ? 1 : 0; }
+
+RADLINK_API int QVZB_ORLNET_SendBroadcast(int state) {
+    ClearError();
+    if (!Globals().channel.IsOpen()) return Fail(kErrPortClosed);
+    return QVZB_ORLNET_TestLEDBroadcast(state);
+}
+
+RADLINK_API int QVZB_ORLNET_SendData(int address, const unsigned char* data, int length, unsigned char* answer,
+                                     int answerSize, unsigned char* answerLength) {
+    ClearError();
+    if (!Globals().channel.IsOpen()) return Fail(kErrPortClosed);
+    const size_t count = Low8(length);
+    if (count > kMaxDataLength || (count > 0 && !data)) return 0;
+    const Bytes reply = Dev().SendData(Low16(address), std::span(data, count));
+    if (reply.empty()) return 0;
+    const size_t copied = answer ? std::min(reply.size(), size_t{Low8(answerSize)}) : 0;
+    std::copy_n(reply.begin(), copied, answer);
+    if (answerLength) *answerLength = static_cast<unsigned char>(copied);
+    return reply.size() > 2 && reply[2] == 0 ? 1 : 0;
+}
+
+// ---- Firmware upgrade -------------------------------------------------------------------------------------
+
+RADLINK_API int QVZB_ORLNET_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord) {
+    return Dev().Upgrade(-1, path, Low8(runState), Low16(address), Low16(controlWord)) ? 1 : 0;
+}
+
+RADLINK_API int QVZB_ORLNET_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
+                                                     int controlWord) {
+    if (!Dev().Entry(index)) return 0;
+    return Dev().Upgrade(index, path, Low8(runState), Low16(address), Low16(controlWord)) ? 1 : 0;
+}
+
+}  // extern "C"
