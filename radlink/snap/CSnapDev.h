@@ -1,8 +1,8 @@
 // Protocol object of the family; the library's global state holds one, search-list entries are more of them.
 //
-// Every exchange goes through one routine (write, one read, judge by the register tables). An operation on a
-// search-list entry tunes the local module to the entry's channel and air rate first and back afterwards, whatever
-// the outcome; only the remote restart goes out untuned.
+// Every register exchange goes through one routine (write, one read, judged by the register tables); the search
+// reads its answers piece by piece. An operation on a search-list entry tunes the local module to the entry's
+// channel and air rate first and back afterwards, whatever the outcome; only the remote restart goes out untuned.
 #pragma once
 
 #include <memory>
@@ -62,9 +62,6 @@ public:
     // Writes newText (at most 9 bytes) when the module's password equals oldText.
     int ChangePassword(SnapTarget target, const char* oldText, const char* newText);
 
-    // The last password read from or written to this module.
-    const char* passwordText() const { return password_; }
-
 private:
     static constexpr size_t kPasswordTextSize = 32;
 
@@ -90,7 +87,7 @@ private:
     bool loaded_ = false;
     SnapRecord current_{};
     SnapRecord edit_{};
-    char password_[kPasswordTextSize] = {};
+    char password_[kPasswordTextSize] = {};  // the last password read from or written to this module
     std::vector<std::unique_ptr<CSnapDev>> searchList_;
 };
 
