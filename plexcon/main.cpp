@@ -3,9 +3,14 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
+#include <QSocketNotifier>
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -75,6 +80,26 @@ struct Options {
             parser.addOption(*o);
     }
 };
+
+// SIGTERM and SIGINT end the program the way the close box does, so the settings are saved and the port closed.
+int g_terminatePipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+    const char c = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_terminatePipe[1], &c, 1);
+}
+
+std::unique_ptr<QSocketNotifier> QuitOnTerminate() {
+    if (::pipe2(g_terminatePipe, O_CLOEXEC | O_NONBLOCK) != 0) return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(g_terminatePipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    return notifier;
+}
 
 // Reports the first paint of the main window, then quits.
 class FirstPaintProbe : public QObject {
@@ -147,10 +172,12 @@ int main(int argc, char** argv) {
         }
         context.extraPorts << demo->portName();
         context.preferredPort = demo->portName();
-        std::printf("plexcon: demo module on /dev/%s\n", qPrintable(demo->portName()));
+        std::printf("plexcon: demo module on /dev/%s, configuration password \"%s\"\n", qPrintable(demo->portName()),
+                    qPrintable(demo->password()));
         std::fflush(stdout);
     }
 
+    const auto terminateNotifier = QuitOnTerminate();
     CPlexconCELDlg window(context);
     FirstPaintProbe probe(sinceStart);
     if (parser.isSet(options.quitAfterShown)) window.installEventFilter(&probe);

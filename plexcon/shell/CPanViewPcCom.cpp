@@ -85,7 +85,12 @@ CPanViewPcCom::CPanViewPcCom(const ShellContext& context, QWidget* parent) : QWi
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(24, 20, 24, 20);
-    outer->addLayout(column, 0);
+    auto* holder = new QWidget;  // wide enough for the status line of an open port on one line
+    holder->setLayout(column);
+    holder->setMinimumWidth(600);
+    holder->setMaximumWidth(680);
+    column->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(holder, 0);
     outer->addStretch(1);
 
     connect(openButton_, &QPushButton::clicked, this, &CPanViewPcCom::openPort);

@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolButton>
+#include <QButtonGroup>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/CPanViewCel.h"
@@ -29,10 +30,10 @@ constexpr int kBarOrder[CPlexconCELDlg::kPanelCount] = {
 
 const char* const kBarStyle = R"(
 #navigationBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #24405e, stop:1 #1b3249); }
-#navigationBar QToolButton { color: #dce6f0; background: transparent; border: none; border-radius: 6px;
+#navigationBar QPushButton { color: #dce6f0; background: transparent; border: none; border-radius: 6px;
     padding: 6px 14px; font-size: 11pt; }
-#navigationBar QToolButton:hover { background: rgba(255, 255, 255, 0.10); }
-#navigationBar QToolButton:checked { color: white; background: #3b7dc4; font-weight: bold; }
+#navigationBar QPushButton:hover { background: rgba(255, 255, 255, 0.10); }
+#navigationBar QPushButton:checked { color: white; background: #3b7dc4; }
 #navigationBar QFrame { color: rgba(255, 255, 255, 0.18); }
 )";
 
@@ -117,14 +118,20 @@ QWidget* CPlexconCELDlg::buildNavigationBar() {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(12, 10, 12, 10);
     row->setSpacing(6);
+    auto* group = new QButtonGroup(bar);  // exclusive: the selected mark is on one button only
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* b = new QToolButton;
-        b->setText(QString::fromUtf8(kCaptions[i]));
+        auto* b = new QPushButton(QString::fromUtf8(kCaptions[i]));
         b->setCheckable(true);
+        b->setFlat(true);
         b->setFocusPolicy(Qt::TabFocus);
-        b->setMinimumSize(84, 48);
+        b->setMinimumSize(96, 48);
         b->setCursor(Qt::PointingHandCursor);
-        connect(b, &QToolButton::clicked, this, [this, i] { showPanel(i); });
+        group->addButton(b, i);
+        // A click shows the panel, also the one already shown; assistive technology may toggle instead.
+        connect(b, &QPushButton::clicked, this, [this, i] { showPanel(i); });
+        connect(b, &QPushButton::toggled, this, [this, i](bool on) {
+            if (on && current_ != i) showPanel(i);
+        });
         buttons_[static_cast<size_t>(i)] = b;
     }
     for (int n = 0; n < kPanelCount; ++n) {
@@ -143,9 +150,8 @@ QWidget* CPlexconCELDlg::buildNavigationBar() {
 void CPlexconCELDlg::showPanel(int index) {
     if (index < 0 || index >= kPanelCount) return;
     for (QWidget* p : panels_) p->hide();
-    for (QAbstractButton* b : buttons_) b->setChecked(false);
-    buttons_[static_cast<size_t>(index)]->setChecked(true);
     current_ = index;
+    buttons_[static_cast<size_t>(index)]->setChecked(true);
     panels_[static_cast<size_t>(index)]->show();
     update();
 }

@@ -29,7 +29,8 @@ bool ScenarioFor(const QString& line, sim::ScenarioOptions& options) {
 
 }  // namespace
 
-DemoModule::DemoModule(std::unique_ptr<sim::SimServer> server) : server_(std::move(server)) {}
+DemoModule::DemoModule(std::unique_ptr<sim::SimServer> server, QString password)
+    : server_(std::move(server)), password_(std::move(password)) {}
 DemoModule::~DemoModule() = default;
 
 std::unique_ptr<DemoModule> DemoModule::Start(const QString& line, int remotes, QString* error) {
@@ -46,7 +47,9 @@ std::unique_ptr<DemoModule> DemoModule::Start(const QString& line, int remotes, 
         return nullptr;
     }
     try {
-        return std::unique_ptr<DemoModule>(new DemoModule(std::make_unique<sim::SimServer>(family->make(options))));
+        auto server = std::make_unique<sim::SimServer>(family->make(options));
+        return std::unique_ptr<DemoModule>(
+            new DemoModule(std::move(server), QString::fromStdString(options.password)));
     } catch (const std::exception& e) {
         if (error) *error = QString::fromLocal8Bit(e.what());
         return nullptr;

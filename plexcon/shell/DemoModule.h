@@ -19,8 +19,11 @@ public:
 
     // The port to open, relative to /dev ("pts/3").
     QString portName() const;
+    // The configuration password of the simulated modules.
+    const QString& password() const { return password_; }
 
 private:
-    explicit DemoModule(std::unique_ptr<sim::SimServer> server);
+    DemoModule(std::unique_ptr<sim::SimServer> server, QString password);
     std::unique_ptr<sim::SimServer> server_;
+    QString password_;
 };

@@ -74,6 +74,11 @@ private slots:
         // The button of the panel already shown leaves it shown and marked.
         QTest::mouseClick(window_->navigationButton(CPlexconCELDlg::SerialPort), Qt::LeftButton);
         verifyOnlyShown(CPlexconCELDlg::SerialPort);
+        // Assistive technology toggles a button rather than clicking it.
+        window_->navigationButton(CPlexconCELDlg::Help)->toggle();
+        verifyOnlyShown(CPlexconCELDlg::Help);
+        window_->navigationButton(CPlexconCELDlg::Help)->toggle();
+        verifyOnlyShown(CPlexconCELDlg::Help);
     }
 
     void panelsKeepTheirStateWhileHidden() {

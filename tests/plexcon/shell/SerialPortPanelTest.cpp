@@ -23,9 +23,11 @@
 #include "support/CelSimulator.h"
 #include "support/ScriptedOperator.h"
 #include "support/WidgetLookup.h"
+#include "tools/UsbBridge.h"
 
 using testsupport::Button;
 using testsupport::Field;
+using testsupport::WhenModal;
 using Icon = Operator::Icon;
 
 namespace {
@@ -56,6 +58,22 @@ private:
     int fd_;
 };
 
+// A machine with no USB bridge plugged in.
+class NoBridges : public UsbBridge {
+public:
+    UsbStatus count(int& bridges) override {
+        bridges = 0;
+        return UsbStatus::Ok;
+    }
+    UsbStatus probe(int) override { return UsbStatus::NoDevice; }
+    UsbStatus open(int) override { return UsbStatus::NoDevice; }
+    UsbStatus readIdentity(QString&) override { return UsbStatus::NoDevice; }
+    UsbStatus readLocked(bool&) override { return UsbStatus::NoDevice; }
+    UsbStatus writeIdentity(const QString&) override { return UsbStatus::NoDevice; }
+    void reset() override {}
+    void close() override {}
+};
+
 }  // namespace
 
 class SerialPortPanelTest : public QObject {
@@ -65,6 +83,7 @@ class SerialPortPanelTest : public QObject {
     std::unique_ptr<ScriptedOperator> op_;
     std::unique_ptr<sim::SimServer> module_;
     std::unique_ptr<CPanViewPcCom> panel_;
+    NoBridges bridges_;
 
     QString settingsPath() const { return dir_->filePath(QStringLiteral("Plexcon.ini")); }
     QString sysRoot() const { return dir_->filePath(QStringLiteral("sys")); }
@@ -77,6 +96,7 @@ class SerialPortPanelTest : public QObject {
         c.sysTtyRoot = sysRoot();
         c.extraPorts = ports;
         c.preferredPort = preferred;
+        c.usbBridge = &bridges_;
         panel_ = std::make_unique<CPanViewPcCom>(c);
         panel_->show();
         return panel_.get();
@@ -201,6 +221,20 @@ private slots:
         QCOMPARE(portList()->currentIndex(), 0);
         QCOMPARE(portList()->currentText(), QStringLiteral("pts/90"));
         QCOMPARE(portList()->itemText(2), QStringLiteral("ttyACM0"));
+    }
+
+    void advancedRunsTheUsbIdentityDialogThenRescans() {
+        makePanel({QStringLiteral("pts/90")});
+        QString title;
+        WhenModal([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            QVERIFY(QDir().mkpath(sysRoot() + QStringLiteral("/ttyUSB3/device")));  // the bridge came back
+            dialog->close();
+        });
+        click("高级");
+        QCOMPARE(title, QStringLiteral("修改虚拟串口配置"));
+        QCOMPARE(portList()->count(), 2);
+        QCOMPARE(portList()->itemText(1), QStringLiteral("ttyUSB3"));
     }
 
     void openAndClose() {
