@@ -23,6 +23,54 @@ int Result(ErrorCode code) { return code == kOk ? 1 : Fail(code); }
 // The IO port's line `bit`; lines beyond the port's eight read as 0.
 int LineOf(uint8_t port, int bit) { return bit >= 0 && bit < 8 ? port & (1 << bit) : 0; }
 
+// Remote IO, AD and upgrade calls name an entry of the search list; outside it nothing is sent, and IO and AD
+// report it as the load they begin with does.
+bool InList(int index) { return Cel().Entry(index) != nullptr; }
+int OutsideList() {
+    ClearError();
+    return Fail(kErrBadIndex);
+}
+
+// IO and AD first read the target's record again (the result is not checked; the load sets the error code), then
+// talk to the address in it. `target` is CCELDev::kLocal or an index inside the list.
+void Reload(int target) {
+    if (target == CCELDev::kLocal)
+        QVZB_CEL_LoadInfo();
+    else
+        QVZB_CEL_LoadRemoteDevInfo(target);
+}
+
+int SetIoDirection(int target, int direction) {
+    Reload(target);
+    return Cel().SetIoDirection(target, static_cast<uint8_t>(direction) == 1) ? 1 : 0;
+}
+
+int GetIoLine(int target, int bit) {
+    Reload(target);
+    const auto port = Cel().ReadIoPort(target);
+    return port ? LineOf(*port, bit) : 0;
+}
+
+int SetIoLine(int target, int value, int bit) {
+    Reload(target);
+    return Cel().WriteIoLine(target, bit, value == 1) ? 1 : 0;
+}
+
+int GetAd(int target, int channel) {
+    Reload(target);
+    return Cel().ReadAd(target, static_cast<uint8_t>(channel)).value_or(0);
+}
+
+// A missing or short image is refused before anything is sent. No error code.
+int Upgrade(int target, const char* path, int runState, int address, int controlWord) {
+    const auto image = cel::CelImage::Load(path);
+    if (!image) return 0;
+    return Cel().Upgrade(target, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
+                         static_cast<uint16_t>(controlWord))
+               ? 1
+               : 0;
+}
+
 }  // namespace
 
 extern "C" {
@@ -151,74 +199,33 @@ RADLINK_API int QVZB_CEL_ResetRemoteToDefault(int index) {
     return Cel().FactoryResetRemote(index) ? 1 : 0;
 }
 
-// ---- IO and AD: each reloads its target's record first (its result unchecked), then talks to its address
+// ---- IO and AD on the local module (kLocal) or a search-list entry, and firmware upgrade
 
-RADLINK_API int QVZB_CEL_SetIODirAllLocal(int direction) {
-    QVZB_CEL_LoadInfo();
-    return Cel().SetIoDirection(CCELDev::kLocal, static_cast<uint8_t>(direction) == 1) ? 1 : 0;
-}
+RADLINK_API int QVZB_CEL_SetIODirAllLocal(int direction) { return SetIoDirection(CCELDev::kLocal, direction); }
+RADLINK_API int QVZB_CEL_GetIOvalueLocal(int bit) { return GetIoLine(CCELDev::kLocal, bit); }
+RADLINK_API int QVZB_CEL_SetIOValueLocal(int value, int bit) { return SetIoLine(CCELDev::kLocal, value, bit); }
+RADLINK_API int QVZB_CEL_GetADvalueLocal(int channel) { return GetAd(CCELDev::kLocal, channel); }
 
 RADLINK_API int QVZB_CEL_SetIODirAllRemote(int direction, int index) {
-    QVZB_CEL_LoadRemoteDevInfo(index);
-    if (!Cel().Entry(index)) return 0;
-    return Cel().SetIoDirection(index, static_cast<uint8_t>(direction) == 1) ? 1 : 0;
+    return InList(index) ? SetIoDirection(index, direction) : OutsideList();
 }
-
-RADLINK_API int QVZB_CEL_GetIOvalueLocal(int bit) {
-    QVZB_CEL_LoadInfo();
-    const auto port = Cel().ReadIoPort(CCELDev::kLocal);
-    return port ? LineOf(*port, bit) : 0;
-}
-
 RADLINK_API int QVZB_CEL_GetIOvalueRemote(int bit, int index) {
-    QVZB_CEL_LoadRemoteDevInfo(index);
-    if (!Cel().Entry(index)) return 0;
-    const auto port = Cel().ReadIoPort(index);
-    return port ? LineOf(*port, bit) : 0;
+    return InList(index) ? GetIoLine(index, bit) : OutsideList();
 }
-
-RADLINK_API int QVZB_CEL_SetIOValueLocal(int value, int bit) {
-    QVZB_CEL_LoadInfo();
-    return Cel().WriteIoLine(CCELDev::kLocal, bit, value == 1) ? 1 : 0;
-}
-
 RADLINK_API int QVZB_CEL_SetIOValueRemote(int value, int bit, int index) {
-    QVZB_CEL_LoadRemoteDevInfo(index);
-    if (!Cel().Entry(index)) return 0;
-    return Cel().WriteIoLine(index, bit, value == 1) ? 1 : 0;
+    return InList(index) ? SetIoLine(index, value, bit) : OutsideList();
 }
-
-RADLINK_API int QVZB_CEL_GetADvalueLocal(int channel) {
-    QVZB_CEL_LoadInfo();
-    return Cel().ReadAd(CCELDev::kLocal, static_cast<uint8_t>(channel)).value_or(0);
-}
-
 RADLINK_API int QVZB_CEL_GetADvalueRemote(int channel, int index) {
-    QVZB_CEL_LoadRemoteDevInfo(index);
-    if (!Cel().Entry(index)) return 0;
-    return Cel().ReadAd(index, static_cast<uint8_t>(channel)).value_or(0);
+    return InList(index) ? GetAd(index, channel) : OutsideList();
 }
-
-// ---- firmware upgrade: a missing or short image is refused before anything is sent; no error code
 
 RADLINK_API int QVZB_CEL_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord) {
-    const auto image = cel::CelImage::Load(path);
-    if (!image) return 0;
-    return Cel().Upgrade(CCELDev::kLocal, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
-                         static_cast<uint16_t>(controlWord))
-               ? 1
-               : 0;
+    return Upgrade(CCELDev::kLocal, path, runState, address, controlWord);
 }
 
 RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
                                                   int controlWord) {
-    if (!Cel().Entry(index)) return 0;
-    const auto image = cel::CelImage::Load(path);
-    if (!image) return 0;
-    return Cel().Upgrade(index, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
-                         static_cast<uint16_t>(controlWord))
-               ? 1
-               : 0;
+    return InList(index) ? Upgrade(index, path, runState, address, controlWord) : 0;
 }
 
 }  // extern "C"

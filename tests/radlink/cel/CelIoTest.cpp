@@ -63,12 +63,8 @@ TEST_F(CelIoTest, DirectionOfAllLinesAndAnalogueInputs) {
                                             Io({0xDE, 0xDF, 0xEF, 0xD7, 0x00, 0x10, 0x03})}));
 }
 
-struct IoFaultCase {
-    const char* name;
-    Fault fault;
-};
 
-class CelIoFaultTest : public CelTest, public ::testing::WithParamInterface<IoFaultCase> {};
+class CelIoFaultTest : public CelTest, public ::testing::WithParamInterface<FaultCase> {};
 
 // Faults on the IO frames only (lead byte DE): every function reports 0, and a write sends nothing after a bad read.
 TEST_P(CelIoFaultTest, AWrongOrMissingAnswerGivesZero) {
@@ -93,9 +89,9 @@ TEST_P(CelIoFaultTest, AWrongOrMissingAnswerGivesZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CelIoFaultTest,
-                         ::testing::Values(IoFaultCase{"NoAnswer", Fault::noAnswer()},
-                                           IoFaultCase{"OneShort", Fault::truncate(1)},
-                                           IoFaultCase{"OneLong", Fault::extend(1)}),
+                         ::testing::Values(FaultCase{"NoAnswer", Fault::noAnswer()},
+                                           FaultCase{"OneShort", Fault::truncate(1)},
+                                           FaultCase{"OneLong", Fault::extend(1)}),
                          CaseName);
 
 TEST_F(CelIoTest, AClosedPortGivesZeroAndTheLoadsCode) {

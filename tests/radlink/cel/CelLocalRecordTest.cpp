@@ -15,6 +15,7 @@ struct VariantCase {
     uint8_t sendMode;
     uint8_t compression;
 };
+void PrintTo(const VariantCase& c, std::ostream* os) { *os << c.length << "-byte reply"; }
 
 class CelLocalVariantTest : public CelTest, public ::testing::WithParamInterface<VariantCase> {};
 
@@ -83,13 +84,8 @@ INSTANTIATE_TEST_SUITE_P(AllLengths, CelLocalVariantTest,
                                            VariantCase{79, 70, 0x88, 0x99}, VariantCase{74, 65, 0, 0x99}),
                          [](const auto& p) { return "Reply" + std::to_string(p.param.length); });
 
-struct ReplyCase {
-    const char* name;
-    Fault fault;
-    int result;
-};
 
-class CelLocalReplyTest : public CelTest, public ::testing::WithParamInterface<ReplyCase> {};
+class CelLocalReplyTest : public CelTest, public ::testing::WithParamInterface<FaultCase> {};
 
 // A rejected reply changes nothing: the record loaded before stays, and a later read of it still works.
 TEST_P(CelLocalReplyTest, JudgesTheReplyAndKeepsTheRecordOnRejection) {
@@ -107,15 +103,15 @@ TEST_P(CelLocalReplyTest, JudgesTheReplyAndKeepsTheRecordOnRejection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CelLocalReplyTest,
-    ::testing::Values(ReplyCase{"NoAnswer", Fault::noAnswer(), 0}, ReplyCase{"OneShort", Fault::truncate(1), 0},
-                      ReplyCase{"OneLong", Fault::extend(1), 0}, ReplyCase{"Length75", Fault::truncate(10), 0},
-                      ReplyCase{"WrongCommand", Fault::setByte(3, 0xD5), 0},
-                      ReplyCase{"TooLate", Fault::delay(250ms), 0},
-                      ReplyCase{"SplitByGap", Fault::split(40, 130ms), 0},
-                      ReplyCase{"StrayBytesBeforeTheRead", Fault::stray(3, 20ms), 0},
-                      ReplyCase{"LateButInTime", Fault::delay(120ms), 1},
-                      ReplyCase{"StrayBytesAfterTheRead", Fault::stray(3, 300ms), 1},
-                      ReplyCase{"LeadNotJudged", Fault::setByte(0, 0x00), 1}),
+    ::testing::Values(FaultCase{"NoAnswer", Fault::noAnswer(), 0}, FaultCase{"OneShort", Fault::truncate(1), 0},
+                      FaultCase{"OneLong", Fault::extend(1), 0}, FaultCase{"Length75", Fault::truncate(10), 0},
+                      FaultCase{"WrongCommand", Fault::setByte(3, 0xD5), 0},
+                      FaultCase{"TooLate", Fault::delay(250ms), 0},
+                      FaultCase{"SplitByGap", Fault::split(40, 130ms), 0},
+                      FaultCase{"StrayBytesBeforeTheRead", Fault::stray(3, 20ms), 0},
+                      FaultCase{"LateButInTime", Fault::delay(120ms), 1},
+                      FaultCase{"StrayBytesAfterTheRead", Fault::stray(3, 300ms), 1},
+                      FaultCase{"LeadNotJudged", Fault::setByte(0, 0x00), 1}),
     CaseName);
 
 TEST_F(CelLocalTest, AClosedPortIsReportedAndTheLoadedRecordSurvivesIt) {
@@ -230,12 +226,8 @@ TEST_F(CelLocalTest, ResetDevRestartsTheModuleAndLeavesTheErrorCodeAlone) {
     EXPECT_EQ(localModule().lastRestartWord, 2);
 }
 
-struct SubmitFault {
-    const char* name;
-    Fault fault;
-};
 
-class CelLocalSubmitTest : public CelTest, public ::testing::WithParamInterface<SubmitFault> {};
+class CelLocalSubmitTest : public CelTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CelLocalSubmitTest, AFailedWriteSendsNoRestartAndKeepsTheRecord) {
     startCel();
@@ -255,9 +247,9 @@ TEST_P(CelLocalSubmitTest, AFailedWriteSendsNoRestartAndKeepsTheRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CelLocalSubmitTest,
-                         ::testing::Values(SubmitFault{"NoAnswer", Fault::noAnswer()},
-                                           SubmitFault{"StatusNotZero", Fault::setByte(6, 1)},
-                                           SubmitFault{"OneShort", Fault::truncate(1)}),
+                         ::testing::Values(FaultCase{"NoAnswer", Fault::noAnswer()},
+                                           FaultCase{"StatusNotZero", Fault::setByte(6, 1)},
+                                           FaultCase{"OneShort", Fault::truncate(1)}),
                          CaseName);
 
 }  // namespace

@@ -57,13 +57,8 @@ TEST_F(CelRemoteTest, AModuleOutOfReachFailsTheLoadAndTheLocalModuleIsTunedBack)
     withModel([](CelModel& m) { EXPECT_EQ(m.tunedChannel(), 15); });
 }
 
-struct RemoteReplyCase {
-    const char* name;
-    Fault fault;
-    int result;
-};
 
-class CelRemoteReplyTest : public CelTest, public ::testing::WithParamInterface<RemoteReplyCase> {};
+class CelRemoteReplyTest : public CelTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CelRemoteReplyTest, JudgesTheRemoteReplyByLengthAndLead) {
     startCel();
@@ -77,11 +72,11 @@ TEST_P(CelRemoteReplyTest, JudgesTheRemoteReplyByLengthAndLead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CelRemoteReplyTest,
-                         ::testing::Values(RemoteReplyCase{"NoAnswer", Fault::noAnswer(), 0},
-                                           RemoteReplyCase{"WrongLead", Fault::setByte(1, 0x00), 0},
-                                           RemoteReplyCase{"Length73", Fault::truncate(12), 0},
-                                           RemoteReplyCase{"Length75", Fault::truncate(10), 1},
-                                           RemoteReplyCase{"CommandNotJudged", Fault::setByte(3, 0xD1), 1}),
+                         ::testing::Values(FaultCase{"NoAnswer", Fault::noAnswer(), 0},
+                                           FaultCase{"WrongLead", Fault::setByte(1, 0x00), 0},
+                                           FaultCase{"Length73", Fault::truncate(12), 0},
+                                           FaultCase{"Length75", Fault::truncate(10), 1},
+                                           FaultCase{"CommandNotJudged", Fault::setByte(3, 0xD1), 1}),
                          CaseName);
 
 // A reply of no known length is taken, but the record's variant stays unknown: nothing may be written back.

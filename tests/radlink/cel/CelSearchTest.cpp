@@ -104,6 +104,7 @@ struct TuningCase {
     int rate;
     std::vector<Bytes> tuning;  // the frames before the search gives up
 };
+void PrintTo(const TuningCase& c, std::ostream* os) { *os << c.name; }
 
 class CelSearchTuningTest : public CelTest, public ::testing::WithParamInterface<TuningCase> {};
 

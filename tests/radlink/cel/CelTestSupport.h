@@ -49,6 +49,14 @@ inline void Append(std::vector<Bytes>& frames, std::vector<Bytes> more) {
 }
 inline std::vector<Bytes> Tune(uint8_t channel, uint8_t rate) { return {SetChannelFrame(channel), SetRateFrame(rate)}; }
 
+// A fault put on the module's answers, and the result the call must give under it.
+struct FaultCase {
+    const char* name;
+    sim::Fault fault;
+    int result = 0;
+};
+inline void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 // Names parameterised cases by their `name` member.
 inline constexpr auto CaseName = [](const auto& p) { return std::string(p.param.name); };
 

@@ -108,13 +108,8 @@ TEST_F(CelUpgradeTest, ARejectedBlockIsSentAgainAndThreeRejectionsAbandonTheUpgr
                                             Restart(0x0010, 1)}));
 }
 
-struct BlockAckCase {
-    const char* name;
-    Fault fault;
-    int result;
-};
 
-class CelUpgradeAckTest : public CelUpgradeTest, public ::testing::WithParamInterface<BlockAckCase> {};
+class CelUpgradeAckTest : public CelUpgradeTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CelUpgradeAckTest, JudgesTheBlockAcknowledgement) {
     startCel();
@@ -127,8 +122,8 @@ TEST_P(CelUpgradeAckTest, JudgesTheBlockAcknowledgement) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CelUpgradeAckTest,
-    ::testing::Values(BlockAckCase{"StatusByteMissing", Fault::truncate(1), 1},  // the cleared buffer reads 0
-                      BlockAckCase{"PositionCut", Fault::truncate(2), 0}),
+    ::testing::Values(FaultCase{"StatusByteMissing", Fault::truncate(1), 1},  // the cleared buffer reads 0
+                      FaultCase{"PositionCut", Fault::truncate(2), 0}),
     CaseName);
 
 TEST_F(CelUpgradeTest, ImagesThatCannotBeSentAreRefusedBeforeAnyFrame) {
