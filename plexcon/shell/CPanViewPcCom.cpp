@@ -17,9 +17,7 @@
 #include "shell/Operator.h"
 #include "shell/SerialPorts.h"
 #include "shell/SettingsFile.h"
-#if __has_include("tools/CSetUSBId.h")
 #include "tools/CSetUSBId.h"
-#endif
 
 namespace {
 
@@ -248,11 +246,9 @@ void CPanViewPcCom::identifyFirmware() {
 void CPanViewPcCom::rescanPorts() { buildPortList(); }
 
 void CPanViewPcCom::openUsbIdentity() {
-#if __has_include("tools/CSetUSBId.h")
     if (context_.usbBridge) {
         CSetUSBId dialog(*context_.usbBridge, *context_.op, this);
         dialog.exec();
     }
-#endif
     buildPortList();
 }

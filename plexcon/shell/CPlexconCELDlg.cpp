@@ -15,9 +15,7 @@
 #include "shell/CPanViewPcCom.h"
 #include "shell/CPanViewSample.h"
 #include "shell/CPanViewSnap.h"
-#if __has_include("tools/LibusbBridge.h")
 #include "tools/LibusbBridge.h"
-#endif
 
 namespace {
 
@@ -70,12 +68,10 @@ QIcon ProgramIcon() {
 CPlexconCELDlg::CPlexconCELDlg(const ShellContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setWindowTitle(QStringLiteral("ZigBee"));
     setWindowIcon(ProgramIcon());
-#if __has_include("tools/LibusbBridge.h")
     if (!context_.usbBridge) {
         usbBridge_ = MakeLibusbBridge();
         context_.usbBridge = usbBridge_.get();
     }
-#endif
 
     contentArea_ = new ContentArea;
     contentArea_->setObjectName(QStringLiteral("contentArea"));

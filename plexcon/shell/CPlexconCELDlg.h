@@ -36,7 +36,7 @@ private:
     QWidget* buildNavigationBar();
 
     ShellContext context_;
-    std::shared_ptr<UsbBridge> usbBridge_;  // the production bridge, when the context brings none
+    std::unique_ptr<UsbBridge> usbBridge_;  // the production bridge, when the context brings none
     QWidget* contentArea_ = nullptr;
     std::array<QWidget*, kPanelCount> panels_{};
     std::array<QAbstractButton*, kPanelCount> buttons_{};

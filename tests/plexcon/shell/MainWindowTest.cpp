@@ -20,7 +20,7 @@ using testsupport::Field;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::unique_ptr<QTemporaryDir> dir_;  // a settings folder of each test's own
     ScriptedOperator op_;
     std::unique_ptr<CPlexconCELDlg> window_;
 
@@ -34,10 +34,11 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
         ShellContext c;
         c.op = &op_;
-        c.settingsPath = dir_.filePath(QStringLiteral("Plexcon.ini"));
-        c.sysTtyRoot = dir_.filePath(QStringLiteral("sys"));
+        c.settingsPath = dir_->filePath(QStringLiteral("Plexcon.ini"));
+        c.sysTtyRoot = dir_->filePath(QStringLiteral("sys"));
         c.extraPorts = {QStringLiteral("pts/97"), QStringLiteral("pts/98")};
         window_ = std::make_unique<CPlexconCELDlg>(c);
         window_->show();
