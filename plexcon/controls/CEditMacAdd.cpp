@@ -1,5 +1,6 @@
 #include "controls/CEditMacAdd.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -36,6 +37,10 @@ CEditMacAdd::CEditMacAdd(QWidget* parent) : CValidatedEdit(true, parent) {
     setText(Render(QStringList(kGroups, QString())));
     setValidator(new PatternValidator(QStringLiteral("([0-9A-Fa-f ]{2}:){7}[0-9A-Fa-f ]{2}"), this));
     setAcceptDrops(false);
+    // Fixed pitch, so that an empty digit position is as wide as a digit and the groups stay in columns.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
+    setFont(fixed);
 }
 
 QStringList CEditMacAdd::groups() const {

@@ -32,13 +32,10 @@ QString CValidatedEdit::textAfterTyping(const QString& typed) const {
     return result;
 }
 
-bool CValidatedEdit::isAltKey(const QKeyEvent* e) const {
-    return swallowAlt_ && (e->modifiers() & Qt::AltModifier);
-}
-
 bool CValidatedEdit::event(QEvent* e) {
     // Claiming the Alt combination here keeps window shortcuts from taking it; the key press then arrives below.
-    if (e->type() == QEvent::ShortcutOverride && isAltKey(static_cast<QKeyEvent*>(e))) {
+    if (e->type() == QEvent::ShortcutOverride && swallowAlt_ &&
+        (static_cast<QKeyEvent*>(e)->modifiers() & Qt::AltModifier)) {
         e->accept();
         return true;
     }
@@ -52,8 +49,9 @@ void CValidatedEdit::keyPressEvent(QKeyEvent* e) {
             swallowKey(e);
         else
             e->ignore();
-    } else if (IsDialogKey(e))
+    } else if (IsDialogKey(e)) {
         processKey(e);
-    else
+    } else {
         handleKey(e);
+    }
 }

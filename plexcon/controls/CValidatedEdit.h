@@ -26,7 +26,5 @@ protected:
     void keyPressEvent(QKeyEvent* e) final;
 
 private:
-    bool isAltKey(const QKeyEvent* e) const;
-
     bool swallowAlt_;
 };

@@ -1,6 +1,8 @@
 // The validated input fields driven keystroke by keystroke, as the operator types into them.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <QVBoxLayout>
@@ -76,6 +78,8 @@ private slots:
     void changesOtherThanKeysAreJudgedToo();
     void altCombinationsStayInTheField_data();
     void altCombinationsStayInTheField();
+    void fullFieldsLeaveEnterAndEscapeToTheDialog_data();
+    void fullFieldsLeaveEnterAndEscapeToTheDialog();
     void nameFieldCountsModuleBytes_data();
     void nameFieldCountsModuleBytes();
     void nameFieldTakesInputMethodTextWithinTheLimit();
@@ -148,7 +152,7 @@ void FieldsTest::numericFieldsJudgeTheResultingText_data() {
     QTest::newRow("255: 25 then 6")          << "num" << "25" << -1 << 0 << 0 << "6" << "255" << r255;
     QTest::newRow("255: 25 then 5")          << "num" << "25" << -1 << 0 << 0 << "5" << "255" << "";
     QTest::newRow("255: selection replaced") << "num" << "255" << 0 << 0 << 3 << "9" << "9" << "";
-    QTest::newRow("255: digit at the front") << "num" << "25" << 0 << 0 << 0 << "9" << "255" << r255;
+    QTest::newRow("255: digit at the front") << "num" << "15" << 0 << 0 << 0 << "3" << "255" << r255;
     QTest::newRow("255: goes in at caret")   << "num" << "5" << 0 << 0 << 0 << "2" << "25" << "";
     QTest::newRow("255: part selection")     << "num" << "199" << 0 << 0 << 1 << "3" << "255" << r255;
     QTest::newRow("255: full length")        << "num" << "255" << -1 << 0 << 0 << "1" << "255" << "";
@@ -159,11 +163,11 @@ void FieldsTest::numericFieldsJudgeTheResultingText_data() {
     QTest::newRow("5000: 500 then 1")        << "time" << "500" << -1 << 0 << 0 << "1" << "5000" << r5000;
     QTest::newRow("5000: 500 then 0")        << "time" << "500" << -1 << 0 << 0 << "0" << "5000" << "";
     QTest::newRow("5000: full length")       << "time" << "5000" << -1 << 0 << 0 << "7" << "5000" << "";
-    QTest::newRow("5000: caret in middle")   << "time" << "900" << 1 << 0 << 0 << "9" << "5000" << r5000;
+    QTest::newRow("5000: digit at the front") << "time" << "100" << 0 << 0 << 0 << "6" << "5000" << r5000;
     QTest::newRow("65535: 6553 then 6")      << "term" << "6553" << -1 << 0 << 0 << "6" << "6553" << r65535;
     QTest::newRow("65535: 6553 then 5")      << "term" << "6553" << -1 << 0 << 0 << "5" << "65535" << "";
     QTest::newRow("65535: selection")        << "term" << "65535" << 0 << 0 << 5 << "1" << "1" << "";
-    QTest::newRow("65535: digit at front")   << "term" << "6553" << 0 << 0 << 0 << "9" << "6553" << r65535;
+    QTest::newRow("65535: digit at front")   << "term" << "1000" << 0 << 0 << 0 << "7" << "1000" << r65535;
     QTest::newRow("65535: only digits")      << "term" << "" << -1 << 0 << 0 << "x1y2-" << "12" << "";
     QTest::newRow("65535: caret keys work")  << "term" << "65535" << -1 << 0 << 0 << "^\b~" << "5535" << "";
     // clang-format on
@@ -247,6 +251,41 @@ void FieldsTest::altCombinationsStayInTheField() {
     QTest::keyClick(field.get(), Qt::Key_1, Qt::AltModifier);
     QCOMPARE(fired, triggered);
     QCOMPARE(field->text(), before);
+}
+
+void FieldsTest::fullFieldsLeaveEnterAndEscapeToTheDialog_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("name at 16 bytes") << "name" << "abcdefghijklmnop";
+    QTest::newRow("255 at 3 digits") << "num" << "255";
+    QTest::newRow("full hex word") << "data" << "0x12ab";
+    QTest::newRow("address") << "mac" << "12:34:56:78:9a:bc:de:f0";
+}
+
+void FieldsTest::fullFieldsLeaveEnterAndEscapeToTheDialog() {
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        auto field = make(kind);
+        field->setParent(&dialog);
+        layout->addWidget(field.get());
+        auto* ok = new QPushButton(QStringLiteral("确定"), &dialog);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        layout->addWidget(ok);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        field->setText(text);
+        field->setFocus();
+        QTest::keyClick(field.get(), key);
+        QCOMPARE(dialog.result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(field->text(), text);
+        field.release();  // the dialog owns the field now and deletes it
+    }
 }
 
 void FieldsTest::nameFieldCountsModuleBytes_data() {

@@ -1,5 +1,6 @@
 // The USB virtual serial port identity dialog against a fake bridge, the self-closing progress dialog, and the
 // libusb backend on this machine.
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <thread>
 
@@ -76,6 +78,7 @@ private slots:
     void noBridgeReportsNotReady();
     void unreadableIdentityEmptiesTheField();
     void changeWritesResetsAndRelists();
+    void progressClosedEarlyStopsTheWait();
     void changeFailures_data();
     void changeFailures();
     void identityFieldHolds63Characters();
@@ -197,6 +200,29 @@ void UsbIdentityTest::changeWritesResetsAndRelists() {
     QCOMPARE(d.identity->text(), QStringLiteral("PORT-7"));
     QCOMPARE(bridge.openIndex, -1);
     QCOMPARE(bridge.overlappingOpens, 0);
+}
+
+void UsbIdentityTest::progressClosedEarlyStopsTheWait() {
+    FakeUsbBridge bridge;
+    bridge.devices = {{QStringLiteral("A1")}};
+    ScriptedOperator op;
+    OpenDialog d(bridge, op);
+    d.dialog.setSettleStep(10s);  // the wait would last minutes
+    d.identity->setText(QStringLiteral("B2"));
+    bool closed = false;
+    QTimer::singleShot(100, [&closed] {
+        if (auto* progress = qobject_cast<CProgressDlg*>(QApplication::activeModalWidget())) {
+            progress->reject();
+            closed = true;
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    ButtonOf(d.dialog, QStringLiteral("修改"))->click();
+    QVERIFY(closed);
+    QVERIFY(clock.elapsed() < 3000);  // the worker was stopped, not waited out
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::kChanged});
+    QCOMPARE(Entries(d.list), QStringList{QStringLiteral("设备0 (ID：B2)")});
 }
 
 void UsbIdentityTest::changeFailures_data() {
