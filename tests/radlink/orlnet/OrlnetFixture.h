@@ -1,5 +1,7 @@
 // Test support for the family's exported functions: the simulated network on a pty, expected frames written out
 // byte by byte, and the frames the module received.
+// The records' 16-bit fields are packed: assertions read them by value (+record.field), since gtest would bind a
+// reference to an unaligned field.
 #pragma once
 
 #include <gtest/gtest.h>

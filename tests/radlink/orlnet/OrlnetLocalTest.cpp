@@ -16,17 +16,17 @@ TEST_F(OrlnetTest, LoadInfoReadsTheRecordInHostOrder) {
     ASSERT_EQ(QVZB_ORLNET_GetPropertyAll(&rec), 1);
     EXPECT_EQ(std::string(rec.deviceName), "ORLNET-LOCAL");
     EXPECT_EQ(rec.channel, kLocalChannel);
-    EXPECT_EQ(rec.panId, 0x1A2B);
-    EXPECT_EQ(rec.netAddress, kLocalAddress);
+    EXPECT_EQ(+rec.panId, 0x1A2B);
+    EXPECT_EQ(+rec.netAddress, kLocalAddress);
     EXPECT_EQ(rec.reserved38[0], 38);
-    EXPECT_EQ(rec.reserved46, 0x2E2F);
-    EXPECT_EQ(rec.tempRouteLifetime, 3000);
-    EXPECT_EQ(rec.routeRetryTime, 200);
-    EXPECT_EQ(rec.dataAccessTimeout, 2000);  // unaligned
+    EXPECT_EQ(+rec.reserved46, 0x2E2F);
+    EXPECT_EQ(+rec.tempRouteLifetime, 3000);
+    EXPECT_EQ(+rec.routeRetryTime, 200);
+    EXPECT_EQ(+rec.dataAccessTimeout, 2000);  // unaligned
     EXPECT_EQ(rec.minSignal, -90);
     EXPECT_EQ(rec.runState, 0xAA);
-    EXPECT_EQ(rec.controlWord, kLocalWord);
-    EXPECT_EQ(rec.firmwareVersion, 0x0123);
+    EXPECT_EQ(+rec.controlWord, kLocalWord);
+    EXPECT_EQ(+rec.firmwareVersion, 0x0123);
 }
 
 TEST_F(OrlnetTest, AFailedLoadKeepsTheLastRecord) {
@@ -50,7 +50,7 @@ TEST_F(OrlnetTest, AFailedLoadKeepsTheLastRecord) {
     OrlnetConfig rec{};
     EXPECT_EQ(QVZB_ORLNET_GetPropertyAll(&rec), 0);
     EXPECT_EQ(QVZB_GetLastError(), 101);
-    EXPECT_EQ(rec.netAddress, kLocalAddress);
+    EXPECT_EQ(+rec.netAddress, kLocalAddress);
     uint8_t channel = 0;
     EXPECT_EQ(QVZB_ORLNET_GetProperty(5, &channel, 1), 1);  // the record outlives the port
     EXPECT_EQ(channel, kLocalChannel);

@@ -16,12 +16,12 @@ TEST_F(OrlnetTest, DetectRouteGivesTheRouteInHostOrder) {
     ASSERT_EQ(QVZB_ORLNET_DetectRoute(0x12003, 1, &route), 1);  // 16 bits of the address are used
     EXPECT_EQ(sent(), Hex({{0xA5, 0x03, 0xD3, 0x20, 0x03, 0x5A}}));
     EXPECT_EQ(route.weakestSignal, -60);
-    EXPECT_EQ(route.weakestNodeId, 0x8001);
+    EXPECT_EQ(+route.weakestNodeId, 0x8001);
     ASSERT_EQ(route.hopCount, 3);
-    EXPECT_EQ(route.hops[0], 0x2001);
-    EXPECT_EQ(route.hops[1], 0x8001);
-    EXPECT_EQ(route.hops[2], 0x2003);
-    EXPECT_EQ(route.hops[3], 0);  // nothing beyond the hops the module reported
+    EXPECT_EQ(+route.hops[0], 0x2001);
+    EXPECT_EQ(+route.hops[1], 0x8001);
+    EXPECT_EQ(+route.hops[2], 0x2003);
+    EXPECT_EQ(+route.hops[3], 0);  // nothing beyond the hops the module reported
 
     server().clearLog();
     ASSERT_EQ(QVZB_ORLNET_DetectRoute(0x2005, 0, &route), 1);

@@ -33,9 +33,9 @@ TEST_F(OrlnetTest, WholeReadIsTunedAndConvertsTheRecord) {
     EXPECT_EQ(std::string(rec.deviceName), "ORLNET-2002");
     EXPECT_EQ(rec.channel, 20);
     EXPECT_EQ(rec.airRate, 1);
-    EXPECT_EQ(rec.netAddress, 0x2002);
-    EXPECT_EQ(rec.routeQueryTimeout, 1000);
-    EXPECT_EQ(rec.controlWord, kDirectWord);
+    EXPECT_EQ(+rec.netAddress, 0x2002);
+    EXPECT_EQ(+rec.routeQueryTimeout, 1000);
+    EXPECT_EQ(+rec.controlWord, kDirectWord);
     uint16_t panId = 0;
     EXPECT_EQ(QVZB_ORLNET_GetRemoteDevProperty(kDirect, 6, &panId, 2), 1);
     EXPECT_EQ(panId, 0x1A2B);
@@ -71,19 +71,19 @@ TEST_F(OrlnetTest, PartReadTakesItsSpanAndTheTail) {
     OrlnetConfig rec{};
     ASSERT_EQ(QVZB_ORLNET_LoadRemoteRouteDevInfo(&rec, kRouted, 65, 14), 1);
     EXPECT_EQ(sent(), RoutedFramed({Cfg(0xAC, 0xD5, 0x2003, {65, 14})}));
-    EXPECT_EQ(rec.tempRouteLifetime, 3000);
-    EXPECT_EQ(rec.dataAccessTimeout, 2000);
+    EXPECT_EQ(+rec.tempRouteLifetime, 3000);
+    EXPECT_EQ(+rec.dataAccessTimeout, 2000);
     EXPECT_EQ(rec.bestSignal, -40);
     EXPECT_EQ(rec.runState, 0xAA);
-    EXPECT_EQ(rec.controlWord, kRoutedWord);
-    EXPECT_EQ(rec.firmwareVersion, 0x0123);
-    EXPECT_EQ(rec.netAddress, 0);  // outside the span: never read
+    EXPECT_EQ(+rec.controlWord, kRoutedWord);
+    EXPECT_EQ(+rec.firmwareVersion, 0x0123);
+    EXPECT_EQ(+rec.netAddress, 0);  // outside the span: never read
     EXPECT_EQ(rec.deviceName[0], 0);
 
     // A span that cuts a 16-bit field changes only the byte it carries.
     ASSERT_EQ(QVZB_ORLNET_LoadRemoteRouteDevInfo(&rec, kRouted, 35, 2), 1);
-    EXPECT_EQ(rec.panId, 0x002B);
-    EXPECT_EQ(rec.netAddress, 0x2000);
+    EXPECT_EQ(+rec.panId, 0x002B);
+    EXPECT_EQ(+rec.netAddress, 0x2000);
 
     // A wrong length is refused without asking again; the held record is still copied out.
     server().clearLog();
@@ -91,7 +91,7 @@ TEST_F(OrlnetTest, PartReadTakesItsSpanAndTheTail) {
     OrlnetConfig again{};
     EXPECT_EQ(QVZB_ORLNET_LoadRemoteRouteDevInfo(&again, kRouted, 0, 38), 0);
     EXPECT_EQ(sent(), RoutedFramed({Cfg(0xAC, 0xD5, 0x2003, {0, 38})}));
-    EXPECT_EQ(again.tempRouteLifetime, 3000);
+    EXPECT_EQ(+again.tempRouteLifetime, 3000);
 
     // A span beyond the written part is refused before anything is sent.
     server().clearLog();

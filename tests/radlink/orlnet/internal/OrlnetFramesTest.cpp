@@ -1,4 +1,5 @@
 // Frame builders and answer judges of the family, without I/O.
+// Packed 16-bit fields are asserted by value (+record.field): gtest would bind an unaligned reference.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -109,10 +110,10 @@ TEST(OrlnetFrames, RouteAnswersGiveTheRecordOrTheModulesStatus) {
     const Bytes full{0xA5, 0x0D, 0xD3, 0x20, 0x03, 0xC4, 0x80, 0x01, 0x03, 0x20, 0x01, 0x80, 0x01, 0x20, 0x03, 0x5A};
     ASSERT_EQ(ParseRouteAnswer(full, 0xD3, route), 1);
     EXPECT_EQ(route.weakestSignal, -60);
-    EXPECT_EQ(route.weakestNodeId, 0x8001);
+    EXPECT_EQ(+route.weakestNodeId, 0x8001);
     ASSERT_EQ(route.hopCount, 3);
-    EXPECT_EQ(route.hops[2], 0x2003);
-    EXPECT_EQ(route.hops[3], 0);  // the final 5A is not taken for a hop
+    EXPECT_EQ(+route.hops[2], 0x2003);
+    EXPECT_EQ(+route.hops[3], 0);  // the final 5A is not taken for a hop
 
     Bytes tooManyHops{0xA5, 0x00, 0xD2, 0x20, 0x03, 0xC4, 0x80, 0x01, 25};
     for (int i = 0; i < 25; ++i) tooManyHops.insert(tooManyHops.end(), {0x20, static_cast<uint8_t>(i)});
@@ -120,7 +121,7 @@ TEST(OrlnetFrames, RouteAnswersGiveTheRecordOrTheModulesStatus) {
     tooManyHops.push_back(0x5A);
     ASSERT_EQ(ParseRouteAnswer(tooManyHops, 0xD2, route), 1);
     EXPECT_EQ(route.hopCount, 20);
-    EXPECT_EQ(route.hops[19], 0x2013);
+    EXPECT_EQ(+route.hops[19], 0x2013);
 
     struct {
         Bytes answer;

@@ -1,4 +1,5 @@
 // The configuration record: byte order on the wire, spans, and the property table.
+// Packed 16-bit fields are asserted by value (+record.field): gtest would bind an unaligned reference.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -41,12 +42,12 @@ TEST(OrlnetRecord, ASpanReplacesItsBytesAndTheTail) {
     const uint8_t span[] = {0x99, 0x21};  // the low byte of panId, the high byte of netAddress
     const uint8_t tail[] = {0xAA, 0x0C, 0x22, 0x01, 0x23};
     const OrlnetConfig changed = WithSpan(record, 35, span, tail);
-    EXPECT_EQ(changed.panId, 0x1A99);
-    EXPECT_EQ(changed.netAddress, 0x2100);
-    EXPECT_EQ(changed.tempRouteLifetime, 3000);
+    EXPECT_EQ(+changed.panId, 0x1A99);
+    EXPECT_EQ(+changed.netAddress, 0x2100);
+    EXPECT_EQ(+changed.tempRouteLifetime, 3000);
     EXPECT_EQ(changed.runState, 0xAA);
-    EXPECT_EQ(changed.controlWord, 0x0C22);
-    EXPECT_EQ(changed.firmwareVersion, 0x0123);
+    EXPECT_EQ(+changed.controlWord, 0x0C22);
+    EXPECT_EQ(+changed.firmwareVersion, 0x0123);
 
     EXPECT_TRUE(ValidSpan(0, 79));
     EXPECT_TRUE(ValidSpan(78, 1));
