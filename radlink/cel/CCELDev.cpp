@@ -285,7 +285,7 @@ bool CCELDev::WriteIoLine(int target, int bit, bool high) {
         const uint16_t address = TargetAddress(target);
         const auto reply = Exchange(Op::IoRead, IoFrame(kIoRead, address));
         if (!reply) return false;
-        const uint8_t mask = bit >= 0 && bit < 8 ? static_cast<uint8_t>(1u << bit) : 0;
+        const auto mask = static_cast<uint8_t>(bit >= 0 && bit < 8 ? 1u << bit : 0u);
         const uint8_t port[1] = {static_cast<uint8_t>(high ? (*reply)[6] | mask : (*reply)[6] & ~mask)};
         return Exchange(Op::IoWrite, IoFrame(kIoWrite, address, port)).has_value();
     });

@@ -26,7 +26,9 @@ const char* CelScenarioHelp() {
     return "  --line      quickmesh (control word 1), vnet (control word 2; terminal parameters protected by the\n"
            "              password) or a control word number\n"
            "  --record    length of the configuration reply: 85, 80 (low-power), 79 or 74 bytes\n"
-           "  --remotes   remote modules on the air, each on its own channel and air rate (at most 200)\n"
+           "  --remotes   remote modules on the air from address 0x0101 on, each on its own channel and air rate\n"
+           "              (the first three: 12 at 250k, 15 at 500k, 18 at 1M; at most 200); the local module is\n"
+           "              0x0010 on channel 15 at 250k\n"
            "  --password  configuration password of every module (at most 16 bytes)\n";
 }
 

@@ -32,18 +32,18 @@ TEST_P(CelLocalVariantTest, LoadsTheVariantAndSubmitsItsAreaBack) {
     EXPECT_EQ(Text16(r.deviceName), "QuickMesh-Local");
     EXPECT_EQ(Text16(r.password), "123456");
     EXPECT_EQ(r.channel, 15);
-    EXPECT_EQ(r.panId, 0x1A2B);
-    EXPECT_EQ(r.netAddress, 0x0010);
+    EXPECT_EQ(+r.panId, 0x1A2B);
+    EXPECT_EQ(+r.netAddress, 0x0010);
     EXPECT_EQ(Bytes(r.macAddress, r.macAddress + 8), Bytes(before.area.begin() + 38, before.area.begin() + 46));
     EXPECT_EQ(r.runState, 0xAA);
-    EXPECT_EQ(r.controlWord, 1);
-    EXPECT_EQ(r.firmwareVersion, 0x0123);
+    EXPECT_EQ(+r.controlWord, 1);
+    EXPECT_EQ(+r.firmwareVersion, 0x0123);
     EXPECT_EQ(r.sendMode, v.sendMode);
     EXPECT_EQ(r.compression, v.compression);
     if (v.length == 80) {  // the low-power variant carries its three words big-endian
-        EXPECT_EQ(r.sleepTimeMs, 1000);
-        EXPECT_EQ(r.receiveDelayMs, 50);
-        EXPECT_EQ(r.forwardDelayMs, 20);
+        EXPECT_EQ(+r.sleepTimeMs, 1000);
+        EXPECT_EQ(+r.receiveDelayMs, 50);
+        EXPECT_EQ(+r.forwardDelayMs, 20);
     }
     // What the reply does not cover reads zero, apart from the forced values.
     const auto* raw = reinterpret_cast<const uint8_t*>(&r);
@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FaultCase{"NoAnswer", Fault::noAnswer(), 0}, FaultCase{"OneShort", Fault::truncate(1), 0},
                       FaultCase{"OneLong", Fault::extend(1), 0}, FaultCase{"Length75", Fault::truncate(10), 0},
                       FaultCase{"WrongCommand", Fault::setByte(3, 0xD5), 0},
-                      FaultCase{"TooLate", Fault::delay(250ms), 0},
-                      FaultCase{"SplitByGap", Fault::split(40, 130ms), 0},
+                      FaultCase{"TooLate", Fault::delay(400ms), 0},
+                      FaultCase{"SplitByGap", Fault::split(40, 300ms), 0},
                       FaultCase{"StrayBytesBeforeTheRead", Fault::stray(3, 20ms), 0},
                       FaultCase{"LateButInTime", Fault::delay(120ms), 1},
                       FaultCase{"StrayBytesAfterTheRead", Fault::stray(3, 300ms), 1},

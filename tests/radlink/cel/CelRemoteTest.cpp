@@ -34,8 +34,8 @@ TEST_F(CelRemoteTest, LoadsTheRemoteRecordThroughTheLocalModule) {
     EXPECT_EQ(Text16(r.deviceName), "Remote-2");
     EXPECT_EQ(r.channel, 15);
     EXPECT_EQ(r.airRate, 1);
-    EXPECT_EQ(r.netAddress, 0x0102);
-    EXPECT_EQ(r.controlWord, 1);
+    EXPECT_EQ(+r.netAddress, 0x0102);
+    EXPECT_EQ(+r.controlWord, 1);
     ASSERT_EQ(QVZB_CEL_GetRemoteDevProperty(index, 1, name, sizeof name), 1);
     EXPECT_EQ(std::string(name), "Remote-2");
     // The local record is not touched.
@@ -88,8 +88,8 @@ TEST_F(CelRemoteTest, ARecordOfUnknownLengthIsReadButNotWrittenBack) {
     CelRecord r{};
     ASSERT_EQ(QVZB_CEL_GetRemoteDevPropertyAll(&r, index), 1);
     EXPECT_EQ(Text16(r.deviceName), "Remote-1");
-    EXPECT_EQ(r.controlWord, 1);  // the tail is the reply's last five bytes
-    EXPECT_EQ(r.firmwareVersion, 0x0123);
+    EXPECT_EQ(+r.controlWord, 1);  // the tail is the reply's last five bytes
+    EXPECT_EQ(+r.firmwareVersion, 0x0123);
 
     server().clearLog();
     EXPECT_EQ(QVZB_CEL_SubmitRemoteDevInfo(index), 0);

@@ -73,8 +73,8 @@ TEST_F(CelSearchTest, AnswersAreReadUntilTheSecondReadWithoutOne) {
     startCel();
     loadLocal();
     addModuleOnChannel12(0x0201);
-    addModuleOnChannel12(0x0202, 100ms);  // after one empty read (60 ms time-out): still heard
-    addModuleOnChannel12(0x0203, 300ms);  // after two: the search has ended
+    addModuleOnChannel12(0x0202, 120ms);  // after one empty read (60 ms time-out): still heard
+    addModuleOnChannel12(0x0203, 400ms);  // after two: the search has ended
 
     EXPECT_EQ(QVZB_CEL_SearchDev(12, 0), 1);
     EXPECT_EQ(listedAddresses(), (std::vector<uint16_t>{0x0101, 0x0201, 0x0202}));

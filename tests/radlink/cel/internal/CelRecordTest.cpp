@@ -33,7 +33,7 @@ TEST(CelRecordTable, PropertiesAddressTheirFieldsInHostOrder) {
     ASSERT_EQ(SetProperty(r, 25, &sleep), kOk);
     ASSERT_EQ(SetProperty(r, 17, &parity), kOk);
     ASSERT_EQ(SetProperty(r, 18, &stopBits), kOk);
-    EXPECT_EQ(r.sleepTimeMs, 0x1234);
+    EXPECT_EQ(+r.sleepTimeMs, 0x1234);
     EXPECT_EQ(r.parity, 2);
     EXPECT_EQ(r.stopBits, 1);
     r.firmwareVersion = 0x0105;
@@ -55,9 +55,9 @@ TEST(CelRecordWire, AReplyLongerThanAnyVariantFillsTheAreaAndTakesItsTailFromThe
     EXPECT_EQ(raw[0], 4);
     EXPECT_EQ(raw[75], 79);
     EXPECT_EQ(r.runState, 85);
-    EXPECT_EQ(r.controlWord, 86 << 8 | 87);
-    EXPECT_EQ(r.firmwareVersion, 88 << 8 | 89);
-    EXPECT_EQ(r.panId, (4 + 34) << 8 | (4 + 35));
+    EXPECT_EQ(+r.controlWord, 86 << 8 | 87);
+    EXPECT_EQ(+r.firmwareVersion, 88 << 8 | 89);
+    EXPECT_EQ(+r.panId, (4 + 34) << 8 | (4 + 35));
 }
 
 TEST(CelRecordWire, EachVariantWritesItsAreaWithBigEndianWords) {
@@ -74,7 +74,7 @@ TEST(CelRecordWire, EachVariantWritesItsAreaWithBigEndianWords) {
         EXPECT_EQ(area, expected) << length;
     }
     const CelRecord lowPower = DecodeConfigReply(Reply(80));
-    EXPECT_EQ(lowPower.sleepTimeMs, (4 + 65) << 8 | (4 + 66));  // converted only in the 80-byte variant
+    EXPECT_EQ(+lowPower.sleepTimeMs, (4 + 65) << 8 | (4 + 66));  // converted only in the 80-byte variant
     EXPECT_EQ(VariantForReplyLength(75), nullptr);
     EXPECT_EQ(VariantForReplyLength(80)->code, 71);
 }
