@@ -31,7 +31,6 @@ public:
     const CelRecord& current() const { return current_; }
     CelRecord& edit() { return edit_; }
     bool loaded() const { return loaded_; }
-    const cel::VariantSpec* variant() const { return variant_; }
     const cel::SearchKey& key() const { return key_; }
 
     // ---- local module

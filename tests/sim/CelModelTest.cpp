@@ -150,6 +150,7 @@ TEST_F(CelTerminalTest, AProtectedModuleAnswersParametersOnlyAfterThePassword) {
     // Every command starts with the query, which locks the parameters again.
     EXPECT_EQ(query()[4], 1);
     EXPECT_TRUE(parameter(0xDD, 0).empty());
+    EXPECT_EQ(withModel([](CelModel& m) { return m.passwordFrames; }), 2);
 }
 
 TEST_F(CelTerminalTest, AnUnprotectedModuleAnswersAtOnceAndProtectionCanBeSwitched) {

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, CelRemoteReplyTest,
 TEST_F(CelRemoteTest, ARecordOfUnknownLengthIsReadButNotWrittenBack) {
     startCel();
     loadLocal();
-    withModel([](CelModel& m) { m.remote(0).area.resize(66); });  // a 75-byte reply
+    withModel([](CelModel& m) { m.remote(0).setRecordLength(75); });  // no known variant
     const int index = addRemote(0);
     CelRecord r{};
     ASSERT_EQ(QVZB_CEL_GetRemoteDevPropertyAll(&r, index), 1);
