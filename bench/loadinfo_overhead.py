@@ -32,6 +32,17 @@ def run_client(cmd):
     return [int(x) / 1000.0 for x in out.stdout.split()], None
 
 
+def libserialport_cmd(port, args):
+    """libserialport looks its port up in /sys/class/tty and needs modem-line ioctls, which a pty lacks: give it a
+    private sysfs entry (a mount namespace, root only) and the ioctl preload."""
+    n = port.rsplit("/", 1)[-1]
+    shim = os.path.join(build, "bench", "libbench-pty-modem-shim.so")
+    script = (f"mount -t tmpfs none /sys/class/tty && mkdir -p /sys/class/tty/pts && "
+              f"ln -s ../../../devices/virtual/tty/pts{n} /sys/class/tty/pts/{n} && "
+              f"LD_PRELOAD={shim} exec \"$0\" \"$@\"")
+    return ["unshare", "-m", "sh", "-c", script] + args
+
+
 clients = [("radlink", [os.path.join(build, "bench", "bench-cel-loadinfo")]),
            ("pyserial", ["/usr/bin/python3", os.path.join(here, "peers", "pyserial_loadinfo.py")]),
            ("libserialport", [os.path.join(build, "bench", "bench-libserialport-loadinfo")])]
@@ -51,7 +62,10 @@ for baud in (9600, 115200):
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         try:
             port = sim.stdout.readline().strip()
-            times, err = run_client(cmd + [port, str(baud), str(count)])
+            args = cmd + [port, str(baud), str(count)]
+            if name == "libserialport":
+                args = libserialport_cmd(port, args)
+            times, err = run_client(args)
         finally:
             sim.terminate()
             sim.wait()

@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     if (interval < 1) interval = 1;
     struct sp_port* port;
     if (sp_get_port_by_name(argv[1], &port) != SP_OK || sp_open(port, SP_MODE_READ_WRITE) != SP_OK) {
-        fprintf(stderr, "cannot open %s\n", argv[1]);
+        char* why = sp_last_error_message();
+        fprintf(stderr, "cannot open %s: %s\n", argv[1], why);
+        sp_free_error_message(why);
         return 1;
     }
     sp_set_baudrate(port, baud);
