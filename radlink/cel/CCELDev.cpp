@@ -150,7 +150,7 @@ uint16_t CCELDev::TargetAddress(int target) const {
     return entry.loaded_ ? entry.current_.netAddress : entry.key_.address;
 }
 
-uint16_t CCELDev::ControlWordOf() const { return loaded_ ? current_.controlWord : key_.searchWord; }
+uint16_t CCELDev::ControlWordOf() const { return loaded_ ? current_.controlWord : key_.word; }
 
 // ---- records
 
@@ -213,7 +213,7 @@ bool CCELDev::Search(int channel, int rate) {
             const auto answer = AwaitReply(Op::Search, {});
             if (!answer)
                 ++failures;
-            else if (!HandAdd(DecodeSearchAnswer(*answer)))
+            else if (!HandAdd(ParseSearchAnswer(*answer)))
                 added = true;
         }
     }
@@ -259,7 +259,7 @@ bool CCELDev::FactoryResetRemote(int index) {
     const CCELDev& entry = *entries_[static_cast<size_t>(index)];
     return OnTarget(index, [&] {
         const Bytes request = ControlFrame(kFactoryReset, entry.key_.address, entry.ControlWordOf());
-        return Exchange(Op::FactoryReset, request) && Restart(TargetAddress(index), entry.key_.searchWord);
+        return Exchange(Op::FactoryReset, request) && Restart(TargetAddress(index), entry.key_.word);
     });
 }
 

@@ -12,6 +12,7 @@
 #include "cel/CelFrames.h"
 #include "cel/CelImage.h"
 #include "cel/CelRecord.h"
+#include "core/SearchKey.h"
 
 namespace radlink {
 
@@ -31,7 +32,7 @@ public:
     const CelRecord& current() const { return current_; }
     CelRecord& edit() { return edit_; }
     bool loaded() const { return loaded_; }
-    const cel::SearchKey& key() const { return key_; }
+    const SearchKey& key() const { return key_; }
 
     // ---- local module
     bool LoadLocal();
@@ -43,7 +44,7 @@ public:
     bool Search(int channel, int rate);
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     CCELDev* Entry(int index) const;  // nullptr outside the list
-    bool HandAdd(const cel::SearchKey& key);  // true when an entry with that key exists already (nothing added)
+    bool HandAdd(const SearchKey& key);  // true when an entry with that key exists already (nothing added)
     void Delete(int index);
     void ClearList() { entries_.clear(); }
 
@@ -97,7 +98,7 @@ private:
     SerialChannel* channel_;
     CelRecord current_{};
     CelRecord edit_{};
-    cel::SearchKey key_{};
+    SearchKey key_{};
     std::vector<std::unique_ptr<CCELDev>> entries_;
     bool loaded_ = false;
     const cel::VariantSpec* variant_ = nullptr;

@@ -11,15 +11,6 @@ namespace {
 
 CCELDev& Cel() { return Globals().cel; }
 
-// Entry `index` of the search list, or nullptr after storing code 105.
-CCELDev* EntryOrFail(int index) {
-    CCELDev* entry = Cel().Entry(index);
-    if (!entry) Fail(kErrBadIndex);
-    return entry;
-}
-
-int Result(ErrorCode code) { return code == kOk ? 1 : Fail(code); }
-
 // The IO port's line `bit`; lines beyond the port's eight read as 0.
 int LineOf(uint8_t port, int bit) { return bit >= 0 && bit < 8 ? port & (1 << bit) : 0; }
 
@@ -131,14 +122,14 @@ RADLINK_API int QVZB_CEL_GetSearchDevCount(void) {
 
 RADLINK_API int QVZB_CEL_GetSearchDevProperty(int index, int field, void* buffer, unsigned int /*size*/) {
     ClearError();
-    const CCELDev* entry = EntryOrFail(index);
+    const CCELDev* entry = EntryOrFail(Cel(), index);
     if (!entry) return 0;
-    return Result(cel::GetSearchKeyField(entry->key(), field, buffer));
+    return Result(GetSearchKeyField(entry->key(), field, buffer));
 }
 
 RADLINK_API int QVZB_CEL_HandAddDev(int searchWord, int channel, int rate, int panId, int address, int state) {
     ClearError();
-    const cel::SearchKey key{static_cast<uint16_t>(searchWord), static_cast<uint8_t>(channel),
+    const SearchKey key{static_cast<uint16_t>(searchWord), static_cast<uint8_t>(channel),
                              static_cast<uint8_t>(rate),       static_cast<uint16_t>(panId),
                              static_cast<uint16_t>(address),   static_cast<uint8_t>(state)};
     return Cel().HandAdd(key) ? 1 : 0;
@@ -146,7 +137,7 @@ RADLINK_API int QVZB_CEL_HandAddDev(int searchWord, int channel, int rate, int p
 
 RADLINK_API int QVZB_CEL_DeleteDev(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Cel(), index)) return 0;
     Cel().Delete(index);
     return 1;
 }
@@ -155,13 +146,13 @@ RADLINK_API int QVZB_CEL_DeleteDev(int index) {
 
 RADLINK_API int QVZB_CEL_LoadRemoteDevInfo(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Cel(), index)) return 0;
     return Cel().LoadRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_GetRemoteDevProperty(int index, int property, void* buffer, unsigned int size) {
     ClearError();
-    const CCELDev* entry = EntryOrFail(index);
+    const CCELDev* entry = EntryOrFail(Cel(), index);
     if (!entry) return 0;
     if (!entry->loaded()) return Fail(kErrNotLoaded);
     return Result(cel::GetProperty(entry->current(), property, buffer, size));
@@ -169,7 +160,7 @@ RADLINK_API int QVZB_CEL_GetRemoteDevProperty(int index, int property, void* buf
 
 RADLINK_API int QVZB_CEL_SetRemoteDevProperty(int index, int property, const void* buffer, unsigned int /*size*/) {
     ClearError();
-    CCELDev* entry = EntryOrFail(index);
+    CCELDev* entry = EntryOrFail(Cel(), index);
     if (!entry) return 0;
     return Result(cel::SetProperty(entry->edit(), property, buffer));
 }
@@ -183,19 +174,19 @@ RADLINK_API int QVZB_CEL_GetRemoteDevPropertyAll(CelRecord* record, int index) {
 
 RADLINK_API int QVZB_CEL_SubmitRemoteDevInfo(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Cel(), index)) return 0;
     return Cel().SubmitRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_ResetRemoteDev(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Cel(), index)) return 0;
     return Cel().RestartRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_ResetRemoteToDefault(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Cel(), index)) return 0;
     return Cel().FactoryResetRemote(index) ? 1 : 0;
 }
 

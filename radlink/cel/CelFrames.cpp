@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/Bytes.h"
+
 namespace radlink::cel {
 
 namespace {
@@ -11,11 +13,9 @@ constexpr uint8_t kConfigLead[3] = {0xAB, 0xBC, 0xCD};
 constexpr uint8_t kIoLead[3] = {0xDE, 0xDF, 0xEF};
 
 void PutWord(Bytes& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v >> 8));
-    out.push_back(static_cast<uint8_t>(v));
+    const auto bytes = BigEndian16Bytes(v);
+    out.insert(out.end(), bytes.begin(), bytes.end());
 }
-
-uint16_t WordAt(std::span<const uint8_t> b, size_t i) { return static_cast<uint16_t>(b[i] << 8 | b[i + 1]); }
 
 Bytes Header(const uint8_t (&lead)[3], uint8_t command) { return Bytes{lead[0], lead[1], lead[2], command}; }
 
@@ -54,8 +54,7 @@ Bytes AddressedFrame(ConfigCommand command, uint16_t address, std::span<const ui
 }
 
 Bytes ControlFrame(ConfigCommand command, uint16_t address, uint16_t controlWord) {
-    const uint8_t word[2] = {static_cast<uint8_t>(controlWord >> 8), static_cast<uint8_t>(controlWord)};
-    return AddressedFrame(command, address, word);
+    return AddressedFrame(command, address, BigEndian16Bytes(controlWord));
 }
 
 Bytes UpgradeBlockFrame(uint16_t address, int64_t position, std::span<const uint8_t, kUpgradeBlockData> data) {
@@ -93,14 +92,10 @@ bool AcceptSearchAnswer(std::span<const uint8_t> reply) {
 bool AcceptUpgradeBlockAck(std::span<const uint8_t> reply, uint16_t address, int64_t position) {
     uint8_t b[9] = {};
     std::copy_n(reply.begin(), std::min<size_t>(reply.size(), sizeof b), b);
-    return b[3] == kUpgradeBlock && WordAt(b, 4) == address && WordAt(b, 6) == position && b[8] == 0;
+    return b[3] == kUpgradeBlock && BigEndian16At(b, 4) == address && BigEndian16At(b, 6) == position && b[8] == 0;
 }
 
 bool AcceptIoAck(std::span<const uint8_t> reply) { return reply.size() == 7; }
 bool AcceptAdReply(std::span<const uint8_t> reply) { return reply.size() == 8; }
-
-SearchKey DecodeSearchAnswer(std::span<const uint8_t> a) {
-    return SearchKey{WordAt(a, 4), a[6], a[7], WordAt(a, 8), WordAt(a, 10), a[12]};
-}
 
 }  // namespace radlink::cel

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "cel/CelRecord.h"
+#include "core/SearchKey.h"
 
 namespace radlink::cel {
 
@@ -61,7 +62,7 @@ struct ReplyExpect {
 bool AcceptLocalConfig(std::span<const uint8_t> reply);   // byte 3 is D1; length 74, 79, 80 or 85
 bool AcceptRemoteConfig(std::span<const uint8_t> reply);  // at least 74 bytes beginning AB BC CD
 bool AcceptTuningAck(std::span<const uint8_t> reply);     // 5 bytes, status byte 4 is 0
-bool AcceptSearchAnswer(std::span<const uint8_t> reply);  // 13 bytes, byte 3 is D4
+bool AcceptSearchAnswer(std::span<const uint8_t> reply);  // 13 bytes, byte 3 is D4; ParseSearchAnswer reads it
 bool AcceptWriteAck(std::span<const uint8_t> reply);      // 7 bytes, status byte 6 is 0
 bool AcceptControlAck(std::span<const uint8_t> reply);    // 9 bytes, status byte 8 is 0
 // Byte 3 is D7, bytes 4-5 the address, bytes 6-7 (a 16-bit number) the whole position, byte 8 is 0. Bytes the
@@ -69,8 +70,5 @@ bool AcceptControlAck(std::span<const uint8_t> reply);    // 9 bytes, status byt
 bool AcceptUpgradeBlockAck(std::span<const uint8_t> reply, uint16_t address, int64_t position);
 bool AcceptIoAck(std::span<const uint8_t> reply);  // 7 bytes
 bool AcceptAdReply(std::span<const uint8_t> reply);  // 8 bytes
-
-// The key a search answer carries in bytes 4-12.
-SearchKey DecodeSearchAnswer(std::span<const uint8_t> answer);
 
 }  // namespace radlink::cel

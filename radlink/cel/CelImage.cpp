@@ -3,16 +3,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/Bytes.h"
+
 namespace radlink::cel {
 
 namespace {
 
 constexpr size_t kHeaderSize = 20;
-
-int64_t Int32At(const std::vector<uint8_t>& b, size_t i) {
-    const uint32_t v = uint32_t(b[i]) | uint32_t(b[i + 1]) << 8 | uint32_t(b[i + 2]) << 16 | uint32_t(b[i + 3]) << 24;
-    return static_cast<int32_t>(v);
-}
 
 size_t BlockCount(int64_t start, int64_t end) {
     if (start >= end) return 0;
@@ -32,8 +29,8 @@ std::optional<CelImage> CelImage::Load(const char* path) {
 
 std::optional<CelImage> CelImage::Parse(std::vector<uint8_t> bytes) {
     if (bytes.size() < kHeaderSize) return std::nullopt;
-    const int64_t firstStart = Int32At(bytes, 0), firstEnd = Int32At(bytes, 4);
-    const int64_t secondStart = Int32At(bytes, 8), secondEnd = Int32At(bytes, 12);
+    const int64_t firstStart = LittleEndian32At(bytes, 0), firstEnd = LittleEndian32At(bytes, 4);
+    const int64_t secondStart = LittleEndian32At(bytes, 8), secondEnd = LittleEndian32At(bytes, 12);
     // The first phase runs only from a position above 0; the second from wherever it starts.
     const Range first{firstStart, firstEnd, firstStart > 0 ? BlockCount(firstStart, firstEnd) : 0};
     const Range second{secondStart, secondEnd, BlockCount(secondStart, secondEnd)};

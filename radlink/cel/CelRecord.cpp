@@ -4,6 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "core/Bytes.h"
+#include "core/PropertyTable.h"
+
 namespace radlink::cel {
 
 static_assert(sizeof(CelRecord) == 81);
@@ -16,7 +19,7 @@ namespace {
 constexpr bool G = true, S = true, no = false;
 
 // number, offset, width, text, readable, settable
-constexpr std::array<PropertySpec, 27> kProperties{{
+constexpr PropertySpec kPropertySpecs[] = {
     {1, offsetof(CelRecord, deviceName), 16, true, G, S},
     {2, offsetof(CelRecord, password), 16, true, G, S},
     {3, offsetof(CelRecord, firmwareVersion), 2, false, G, no},
@@ -44,7 +47,9 @@ constexpr std::array<PropertySpec, 27> kProperties{{
     {25, offsetof(CelRecord, sleepTimeMs), 2, false, no, S},
     {26, offsetof(CelRecord, receiveDelayMs), 2, false, no, S},
     {27, offsetof(CelRecord, forwardDelayMs), 2, false, no, S},
-}};
+};
+constexpr PropertyTable kProperties{kPropertySpecs};
+static_assert(kProperties.Fits(sizeof(CelRecord)));
 
 // code, reply length, area length, low-power words converted, no send mode, no voice
 constexpr std::array<VariantSpec, 4> kVariants{{
@@ -61,57 +66,14 @@ constexpr std::array<size_t, 3> kLowPowerWords{offsetof(CelRecord, sleepTimeMs),
                                                offsetof(CelRecord, forwardDelayMs)};
 constexpr std::array<size_t, 2> kTailWords{offsetof(CelRecord, controlWord), offsetof(CelRecord, firmwareVersion)};
 
-uint8_t* BytesOf(CelRecord& r) { return reinterpret_cast<uint8_t*>(&r); }
-const uint8_t* BytesOf(const CelRecord& r) { return reinterpret_cast<const uint8_t*>(&r); }
-
-// Big-endian bytes at `offset` of `raw` become a host-order word there, or back.
-void WireToHost(uint8_t* raw, size_t offset) {
-    const uint16_t v = static_cast<uint16_t>(raw[offset] << 8 | raw[offset + 1]);
-    std::memcpy(raw + offset, &v, 2);
-}
-void HostToWire(uint8_t* raw, size_t offset) {
-    uint16_t v;
-    std::memcpy(&v, raw + offset, 2);
-    raw[offset] = static_cast<uint8_t>(v >> 8);
-    raw[offset + 1] = static_cast<uint8_t>(v);
-}
-
 }  // namespace
 
-const PropertySpec* FindProperty(int number) {
-    for (const auto& p : kProperties)
-        if (p.number == number) return &p;
-    return nullptr;
-}
-
 ErrorCode GetProperty(const CelRecord& record, int number, void* out, unsigned size) {
-    const PropertySpec* p = FindProperty(number);
-    if (!p || !p->readable) return kErrBadProperty;
-    if (!out) return kErrBufferSmall;
-    const uint8_t* field = BytesOf(record) + p->offset;
-    size_t width = p->width;
-    if (p->text) {
-        const size_t length = strnlen(reinterpret_cast<const char*>(field), kTextWidth);
-        if (size <= length) return kErrBufferSmall;
-        width = std::min<size_t>(width, size);  // never past the buffer the caller declared
-    }
-    std::memcpy(out, field, width);
-    return kOk;
+    return kProperties.Get(RecordBytes(record), number, out, size);
 }
 
 ErrorCode SetProperty(CelRecord& record, int number, const void* in) {
-    const PropertySpec* p = FindProperty(number);
-    if (!p || !p->settable) return kErrBadProperty;
-    if (!in) return kErrBufferSmall;
-    uint8_t* field = BytesOf(record) + p->offset;
-    if (p->text) {
-        const size_t length = strnlen(static_cast<const char*>(in), kTextWidth);
-        std::memset(field, 0, kTextWidth);
-        std::memcpy(field, in, length);
-    } else {
-        std::memcpy(field, in, p->width);
-    }
-    return kOk;
+    return kProperties.Set(RecordBytes(record), number, in);
 }
 
 const VariantSpec* VariantForReplyLength(size_t length) {
@@ -129,16 +91,16 @@ const VariantSpec* VariantForCode(uint8_t code) {
 CelRecord DecodeConfigReply(std::span<const uint8_t> reply) {
     CelRecord record{};
     if (reply.size() < kMinConfigReply) return record;
-    uint8_t* raw = BytesOf(record);
+    const std::span<uint8_t> raw = RecordBytes(record);
     constexpr size_t kHeader = 4;
     const size_t area = std::min(kConfigAreaSize, reply.size() - kHeader - kTailSize);
-    std::memcpy(raw, reply.data() + kHeader, area);
-    std::memcpy(raw + kConfigAreaSize, reply.data() + reply.size() - kTailSize, kTailSize);
-    for (size_t off : kAddressWords) WireToHost(raw, off);
-    for (size_t off : kTailWords) WireToHost(raw, off);
+    std::memcpy(raw.data(), reply.data() + kHeader, area);
+    std::memcpy(raw.data() + kConfigAreaSize, reply.data() + reply.size() - kTailSize, kTailSize);
+    for (size_t off : kAddressWords) WireWordToHost(raw, off);
+    for (size_t off : kTailWords) WireWordToHost(raw, off);
     if (const VariantSpec* v = VariantForReplyLength(reply.size())) {
         if (v->lowPowerWords)
-            for (size_t off : kLowPowerWords) WireToHost(raw, off);
+            for (size_t off : kLowPowerWords) WireWordToHost(raw, off);
         if (v->noSendMode) record.sendMode = 0x88;
         if (v->noVoice) record.compression = 0x99;
     }
@@ -147,28 +109,11 @@ CelRecord DecodeConfigReply(std::span<const uint8_t> reply) {
 
 Bytes EncodeConfigArea(const CelRecord& record, const VariantSpec& variant) {
     CelRecord wire = record;
-    uint8_t* raw = BytesOf(wire);
-    for (size_t off : kAddressWords) HostToWire(raw, off);
+    const std::span<uint8_t> raw = RecordBytes(wire);
+    for (size_t off : kAddressWords) HostWordToWire(raw, off);
     if (variant.lowPowerWords)
-        for (size_t off : kLowPowerWords) HostToWire(raw, off);
-    return Bytes(raw, raw + variant.areaLength);
-}
-
-ErrorCode GetSearchKeyField(const SearchKey& key, int field, void* out) {
-    if (field < 1 || field > 6) return kErrBadSearchKey;
-    if (!out) return kErrBufferSmall;
-    auto put = [out](auto value) {
-        std::memcpy(out, &value, sizeof value);
-        return kOk;
-    };
-    switch (field) {
-        case 1: return put(key.searchWord);
-        case 2: return put(key.channel);
-        case 3: return put(key.rate);
-        case 4: return put(key.panId);
-        case 5: return put(key.address);
-        default: return put(key.state);
-    }
+        for (size_t off : kLowPowerWords) HostWordToWire(raw, off);
+    return Bytes(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(variant.areaLength));
 }
 
 }  // namespace radlink::cel

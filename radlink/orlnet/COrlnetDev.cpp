@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "core/Bytes.h"
 #include "serial/SerialChannel.h"
 
 namespace radlink {
@@ -106,7 +107,7 @@ void COrlnetDev::TuneBack() {
 
 bool COrlnetDev::Restart(uint16_t address, uint16_t code, bool viaRoute, int index) {
     if (index != -1) TuneTo(index);
-    const bool sent = Exchange(Op::Restart, {address, viaRoute}, Word(code)).has_value();
+    const bool sent = Exchange(Op::Restart, {address, viaRoute}, BigEndian16Bytes(code)).has_value();
     if (index != -1) TuneBack();
     return sent;
 }
@@ -133,7 +134,7 @@ bool COrlnetDev::SubmitInfo() {
 bool COrlnetDev::ResetDev() { return Restart(record_.netAddress, record_.controlWord, false); }
 
 bool COrlnetDev::ResetToDefault() {
-    if (!Exchange(Op::FactoryReset, {record_.netAddress, false}, Word(record_.controlWord))) return false;
+    if (!Exchange(Op::FactoryReset, {record_.netAddress, false}, BigEndian16Bytes(record_.controlWord))) return false;
     if (!Restart(record_.netAddress, record_.controlWord, false)) return false;
     loaded_ = false;
     return true;
@@ -199,7 +200,7 @@ bool COrlnetDev::ResetRemote(int index) {
 
 bool COrlnetDev::ResetRemoteToDefault(int index) {
     return OnRemote(index, [&](COrlnetDev& entry) {
-        return Exchange(Op::FactoryReset, {entry.key_.address, false}, Word(entry.record_.controlWord)) &&
+        return Exchange(Op::FactoryReset, {entry.key_.address, false}, BigEndian16Bytes(entry.record_.controlWord)) &&
                Restart(entry.record_.netAddress, entry.key_.word, false);
     });
 }

@@ -31,7 +31,7 @@ public:
     OrlnetConfig& editRecord() { return editRecord_; }
     bool loaded() const { return loaded_; }
     // Search entries: the key the module was found with (kept up to date by writes) and how it is reached.
-    const orlnet::SearchKey& searchKey() const { return key_; }
+    const SearchKey& searchKey() const { return key_; }
     bool viaRoute() const { return viaRoute_; }
 
     // Search list of the local object, in the order found.
@@ -71,7 +71,7 @@ public:
     bool Upgrade(int index, const char* path, uint8_t runState, uint16_t address, uint16_t controlWord);
 
 private:
-    COrlnetDev(const orlnet::SearchKey& key, bool viaRoute);  // a search entry
+    COrlnetDev(const SearchKey& key, bool viaRoute);  // a search entry
 
     static void Pause(int ms);
     bool IsOpen() const;
@@ -104,7 +104,7 @@ private:
     SerialChannel* channel_ = nullptr;
     OrlnetConfig record_{};
     OrlnetConfig editRecord_{};
-    orlnet::SearchKey key_{};
+    SearchKey key_{};
     std::vector<std::unique_ptr<COrlnetDev>> searchList_;
     bool viaRoute_ = false;
     bool loaded_ = false;

@@ -12,15 +12,6 @@ namespace {
 
 COrlnetDev& Dev() { return Globals().orlnet; }
 
-// Search entry `index`, or nullptr after storing error 105.
-COrlnetDev* EntryOrFail(int index) {
-    COrlnetDev* entry = Dev().Entry(index);
-    if (!entry) Fail(kErrBadIndex);
-    return entry;
-}
-
-int Result(ErrorCode code) { return code == kOk ? 1 : Fail(code); }
-
 int GetPropertyOf(const COrlnetDev& dev, int property, void* buffer, int size) {
     if (!dev.loaded()) return Fail(kErrNotLoaded);
     if (!buffer) return 0;
@@ -88,13 +79,13 @@ RADLINK_API int QVZB_ORLNET_ResetToDefault(void) { return Dev().ResetToDefault()
 
 RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfo(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Dev(), index)) return 0;
     return Dev().LoadRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_ORLNET_LoadRemoteRouteDevInfo(OrlnetConfig* record, int index, int offset, int length) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     const bool ok = ValidSpan(offset, length) && Dev().LoadRemotePart(index, offset, length);
     if (record) *record = entry->record();
@@ -103,7 +94,7 @@ RADLINK_API int QVZB_ORLNET_LoadRemoteRouteDevInfo(OrlnetConfig* record, int ind
 
 RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfoAll(int index) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     if (!entry->viaRoute()) return QVZB_ORLNET_LoadRemoteDevInfo(index);
     OrlnetConfig scratch;
@@ -118,19 +109,19 @@ RADLINK_API int QVZB_ORLNET_GetRemoteDevPropertyAll(OrlnetConfig* record, int in
 
 RADLINK_API int QVZB_ORLNET_GetRemoteDevProperty(int index, int property, void* buffer, int size) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     return entry ? GetPropertyOf(*entry, property, buffer, size) : 0;
 }
 
 RADLINK_API int QVZB_ORLNET_SetRemoteDevProperty(int index, int property, const void* buffer, int /*size*/) {
     ClearError();
-    COrlnetDev* entry = EntryOrFail(index);
+    COrlnetDev* entry = EntryOrFail(Dev(), index);
     return entry ? SetPropertyOf(*entry, property, buffer) : 0;
 }
 
 RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfo(int index) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     if (!entry->loaded()) return Fail(kErrNotLoaded);  // a record never read would overwrite the module's
     return Dev().SubmitRemote(index) ? 1 : 0;
@@ -138,7 +129,7 @@ RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfo(int index) {
 
 RADLINK_API int QVZB_ORLNET_SubmitRemoteRouteDevInfo(int index, int offset, int length) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     if (!entry->loaded()) return Fail(kErrNotLoaded);
     return ValidSpan(offset, length) && Dev().SubmitRemotePart(index, offset, length) ? 1 : 0;
@@ -146,7 +137,7 @@ RADLINK_API int QVZB_ORLNET_SubmitRemoteRouteDevInfo(int index, int offset, int 
 
 RADLINK_API int QVZB_ORLNET_SubmitRemoteDevInfoAll(int index) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     if (!entry->viaRoute()) return QVZB_ORLNET_SubmitRemoteDevInfo(index);
     return QVZB_ORLNET_SubmitRemoteRouteDevInfo(index, 0, static_cast<int>(kWrittenSize));
@@ -159,13 +150,13 @@ RADLINK_API int QVZB_ORLNET_IsRouteDev(int index) {
 
 RADLINK_API int QVZB_ORLNET_ResetRemoteDev(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Dev(), index)) return 0;
     return Dev().ResetRemote(index) ? 1 : 0;
 }
 
 RADLINK_API int QVZB_ORLNET_ResetRemoteToDefault(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Dev(), index)) return 0;
     return Dev().ResetRemoteToDefault(index) ? 1 : 0;
 }
 
@@ -193,14 +184,10 @@ RADLINK_API int QVZB_ORLNET_GetSearchDevCount(void) {
 
 RADLINK_API int QVZB_ORLNET_GetSearchDevProperty(int index, int field, void* buffer, int /*size*/) {
     ClearError();
-    const COrlnetDev* entry = EntryOrFail(index);
+    const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
-    uint8_t value[2];
-    const size_t width = GetSearchKeyField(entry->searchKey(), field, value);
-    if (width == 0) return Fail(kErrBadSearchKey);
-    if (!buffer) return 0;
-    std::memcpy(buffer, value, width);
-    return 1;
+    const ErrorCode code = GetSearchKeyField(entry->searchKey(), field, buffer);
+    return code == kErrBufferSmall ? 0 : Result(code);  // no buffer: 0 without a code
 }
 
 // ---- Network service --------------------------------------------------------------------------------------

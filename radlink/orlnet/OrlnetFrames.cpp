@@ -1,8 +1,9 @@
 #include "orlnet/OrlnetFrames.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
+
+#include "core/Bytes.h"
 
 namespace radlink::orlnet {
 
@@ -41,24 +42,16 @@ constexpr size_t kRouteHead = 5;  // A5, length, command, 16-bit address: the ro
 
 void Append(Bytes& to, std::span<const uint8_t> bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
 
-uint16_t WordAt(std::span<const uint8_t> bytes, size_t at) {
-    return static_cast<uint16_t>(bytes[at] << 8 | bytes[at + 1]);
-}
-
 }  // namespace
 
 const CommandRule& Rule(Op op) { return kRules[static_cast<size_t>(op)]; }
-
-std::array<uint8_t, 2> Word(uint16_t value) {
-    return {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)};
-}
 
 Bytes BuildFrame(Op op, Target target, std::span<const uint8_t> payload) {
     const CommandRule& rule = Rule(op);
     Bytes frame;
     if (rule.frame == Frame::Network) {
         frame = {0xA5, 0, rule.code};
-        if (rule.addressed) Append(frame, Word(target.address));
+        if (rule.addressed) Append(frame, BigEndian16Bytes(target.address));
         Append(frame, payload);
         frame[1] = static_cast<uint8_t>(frame.size() - 2);
         frame.push_back(0x5A);
@@ -66,7 +59,7 @@ Bytes BuildFrame(Op op, Target target, std::span<const uint8_t> payload) {
     }
     const bool routed = rule.frame == Frame::Routed || (rule.frame == Frame::PerTarget && target.viaRoute);
     frame = {static_cast<uint8_t>(routed ? 0xAC : 0xAB), 0xBC, 0xCD, rule.code};
-    if (rule.addressed) Append(frame, Word(target.address));
+    if (rule.addressed) Append(frame, BigEndian16Bytes(target.address));
     Append(frame, payload);
     frame.push_back(rule.blockCheck
                         ? std::accumulate(frame.begin() + 6, frame.end(), uint8_t{0},
@@ -95,22 +88,6 @@ bool Accepts(const CommandRule& rule, std::span<const uint8_t> request, std::spa
     return true;
 }
 
-SearchKey ParseSearchAnswer(std::span<const uint8_t, 13> answer) {
-    return SearchKey{WordAt(answer, 4), answer[6], answer[7], WordAt(answer, 8), WordAt(answer, 10), answer[12]};
-}
-
-size_t GetSearchKeyField(const SearchKey& key, int field, uint8_t (&out)[2]) {
-    switch (field) {
-        case 1: std::memcpy(out, &key.word, 2); return 2;
-        case 2: out[0] = key.channel; return 1;
-        case 3: out[0] = key.rate; return 1;
-        case 4: std::memcpy(out, &key.panId, 2); return 2;
-        case 5: std::memcpy(out, &key.address, 2); return 2;
-        case 6: out[0] = key.state; return 1;
-        default: return 0;
-    }
-}
-
 int ParseRouteAnswer(std::span<const uint8_t> answer, uint8_t code, OrlnetRoute& route) {
     if (answer.size() < 3) return 0;
     if (answer[2] != code) return answer[2] > 1 ? answer[2] : 0;  // 0 and 1 are no status codes
@@ -123,9 +100,9 @@ int ParseRouteAnswer(std::span<const uint8_t> answer, uint8_t code, OrlnetRoute&
     const std::span<const uint8_t> wire(raw);
     route = OrlnetRoute{};
     route.weakestSignal = static_cast<signed char>(raw[0]);
-    route.weakestNodeId = WordAt(wire, 1);
+    route.weakestNodeId = BigEndian16At(wire, 1);
     route.hopCount = std::min<uint8_t>(raw[3], 20);
-    for (size_t i = 0; i < route.hopCount; ++i) route.hops[i] = WordAt(wire, 4 + 2 * i);
+    for (size_t i = 0; i < route.hopCount; ++i) route.hops[i] = BigEndian16At(wire, 4 + 2 * i);
     return 1;
 }
 

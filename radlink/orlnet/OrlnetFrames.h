@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "core/SearchKey.h"
 #include "radlink.h"
 
 namespace radlink::orlnet {
@@ -77,29 +78,12 @@ struct Target {
 };
 
 Bytes BuildFrame(Op op, Target target, std::span<const uint8_t> payload = {});
-// Big-endian bytes of a 16-bit number.
-std::array<uint8_t, 2> Word(uint16_t value);
 
 // Whether `answer` answers `request` under `rule`; `expectLength`, when not 0, is the one length accepted.
 bool Accepts(const CommandRule& rule, std::span<const uint8_t> request, std::span<const uint8_t> answer,
              size_t expectLength = 0);
 
-// Identity of a remote module as a search answer reports it, 16-bit values in host order. Two answers with equal
-// keys come from the same module.
-struct SearchKey {
-    uint16_t word = 0;
-    uint8_t channel = 0;
-    uint8_t rate = 0;
-    uint16_t panId = 0;
-    uint16_t address = 0;
-    uint8_t state = 0;
-    bool operator==(const SearchKey&) const = default;
-};
-// The key in bytes 4-12 of an accepted 13-byte search answer.
-SearchKey ParseSearchAnswer(std::span<const uint8_t, 13> answer);
-// Copies search-key field (1 word, 2 channel, 3 rate, 4 PAN ID, 5 address, 6 state) into out, host order; its
-// width, or 0 for another number.
-size_t GetSearchKeyField(const SearchKey& key, int field, uint8_t (&out)[2]);
+// An accepted 13-byte search answer carries the module's key in bytes 4-12: ParseSearchAnswer.
 
 // The verdict on a route answer to `code` (D2 or D3): 1 with `route` filled (host order, at most 20 hops, bytes
 // the frame does not carry read 0), 0 for an answer too short to judge or to hold the record's head, else the

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "core/Bytes.h"
+
 namespace radlink::orlnet {
 
 namespace {
@@ -15,10 +17,6 @@ struct Region {
     int64_t blocks() const { return end > start ? (int64_t{end} - start + kBlockData - 1) / kBlockData : 0; }
 };
 
-int32_t LittleEndian(const uint8_t* p) {
-    return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24);
-}
-
 }  // namespace
 
 std::optional<Image> LoadImage(const char* path) {
@@ -30,8 +28,8 @@ std::optional<Image> LoadImage(const char* path) {
     if (size < kHeaderSize || !file.seekg(0) || !file.read(reinterpret_cast<char*>(header), kHeaderSize))
         return std::nullopt;
 
-    Region regions[] = {{LittleEndian(header), LittleEndian(header + 4), Op::BlockRegion1},
-                        {LittleEndian(header + 8), LittleEndian(header + 12), Op::BlockRegion2}};
+    Region regions[] = {{LittleEndian32At(header, 0), LittleEndian32At(header, 4), Op::BlockRegion1},
+                        {LittleEndian32At(header, 8), LittleEndian32At(header, 12), Op::BlockRegion2}};
     if (regions[0].start <= 0) regions[0].end = regions[0].start;  // region 1 is sent only from a start above 0
     if (kHeaderSize + (regions[0].blocks() + regions[1].blocks()) * int64_t{kBlockData} > size) return std::nullopt;
 

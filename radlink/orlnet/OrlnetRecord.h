@@ -15,25 +15,12 @@ namespace radlink::orlnet {
 inline constexpr size_t kRecordSize = sizeof(OrlnetConfig);  // 84
 inline constexpr size_t kWrittenSize = 79;                   // offsets 0-78 travel in write commands
 inline constexpr size_t kTailSize = kRecordSize - kWrittenSize;
-inline constexpr size_t kTextWidth = 16;
 
 using WireImage = std::array<uint8_t, kRecordSize>;
 
-// One property of the record, addressed by its number.
-struct PropertySpec {
-    int number;
-    size_t offset;
-    size_t width;
-    bool text;
-    bool settable;
-};
-const PropertySpec* FindProperty(int number);
-
-// Copies property `number` of `record` into `out`: a text needs size > its length and copies the field (at most
-// `size` bytes); a number copies its 1 or 2 bytes in host order.
+// Property `number` of the record, got and set by the rules of PropertyTable: 1-2 texts, 3 read-only; 8-10, 13
+// and 14 are not the family's.
 ErrorCode GetProperty(const OrlnetConfig& record, int number, void* out, int size);
-// Sets property `number` of `record` from `in`: a text takes up to its first zero byte (at most 16 bytes) and
-// zero-pads the field; a number copies its width.
 ErrorCode SetProperty(OrlnetConfig& record, int number, const void* in);
 
 WireImage ToWire(const OrlnetConfig& record);

@@ -18,20 +18,13 @@ CSnapDev& Snap() { return Globals().snap; }
 SnapTarget Local() { return SnapTarget::Local(); }
 SnapTarget Remote(int index) { return SnapTarget::Remote(index); }
 
-// Entry `index` of the search list, or nullptr after storing code 105.
-CSnapDev* EntryOrFail(int index) {
-    CSnapDev* entry = Snap().Entry(index);
-    if (!entry) Fail(kErrBadIndex);
-    return entry;
-}
-
 int CopyProperty(const SnapRecord& record, int property, void* buffer) {
-    if (!snap::FindProperty(property)) return Fail(kErrBadProperty);
+    if (!snap::IsProperty(property)) return Fail(kErrBadProperty);
     return buffer && snap::GetProperty(record, property, buffer) ? 1 : 0;
 }
 
 int StoreProperty(SnapRecord& record, int property, const void* buffer) {
-    if (!snap::FindProperty(property)) return Fail(kErrBadProperty);
+    if (!snap::IsProperty(property)) return Fail(kErrBadProperty);
     return buffer && snap::SetProperty(record, property, buffer) ? 1 : 0;
 }
 
@@ -141,7 +134,7 @@ RADLINK_API int QVZB_SNAP_GetSearchDevCount(void) {
 
 RADLINK_API int QVZB_SNAP_GetSearchDevProperty(int index, int field, void* buffer, unsigned int /*size*/) {
     ClearError();
-    const CSnapDev* entry = EntryOrFail(index);
+    const CSnapDev* entry = EntryOrFail(Snap(), index);
     if (!entry) return 0;
     constexpr int kLastSearchKeyField = 3;  // MAC, NETID, CHANNAL: the record's first three properties
     if (field < 1 || field > kLastSearchKeyField) return Fail(kErrBadSearchKey);
@@ -150,13 +143,13 @@ RADLINK_API int QVZB_SNAP_GetSearchDevProperty(int index, int field, void* buffe
 
 RADLINK_API int QVZB_SNAP_LoadRemoteDevInfo(int index) {
     ClearError();
-    if (!EntryOrFail(index)) return 0;
+    if (!EntryOrFail(Snap(), index)) return 0;
     return Snap().LoadRemote(index);
 }
 
 RADLINK_API int QVZB_SNAP_GetRemoteDevProperty(int index, int property, void* buffer, unsigned int /*size*/) {
     ClearError();
-    const CSnapDev* entry = EntryOrFail(index);
+    const CSnapDev* entry = EntryOrFail(Snap(), index);
     if (!entry) return 0;
     if (!entry->loaded()) return Fail(kErrNotLoaded);
     return CopyProperty(entry->current(), property, buffer);
@@ -165,7 +158,7 @@ RADLINK_API int QVZB_SNAP_GetRemoteDevProperty(int index, int property, void* bu
 RADLINK_API int QVZB_SNAP_SetRemoteDevProperty(int index, int property, const void* buffer,
                                                unsigned int /*size*/) {
     ClearError();
-    CSnapDev* entry = EntryOrFail(index);
+    CSnapDev* entry = EntryOrFail(Snap(), index);
     return entry ? StoreProperty(entry->edit(), property, buffer) : 0;
 }
 
@@ -178,7 +171,7 @@ RADLINK_API int QVZB_SNAP_GetRemoteDevPropertyAll(SnapRecord* record, int index)
 
 RADLINK_API int QVZB_SNAP_SubmitRemoteDevInfo(int index) {
     ClearError();
-    const CSnapDev* entry = EntryOrFail(index);
+    const CSnapDev* entry = EntryOrFail(Snap(), index);
     if (!entry) return 0;
     if (!entry->loaded()) return Fail(kErrNotLoaded);
     return Snap().SubmitRemote(index);
@@ -186,12 +179,12 @@ RADLINK_API int QVZB_SNAP_SubmitRemoteDevInfo(int index) {
 
 RADLINK_API int QVZB_SNAP_ResetRemoteDev(int index) {
     ClearError();
-    return EntryOrFail(index) ? Snap().Restart(Remote(index)) : 0;
+    return EntryOrFail(Snap(), index) ? Snap().Restart(Remote(index)) : 0;
 }
 
 RADLINK_API int QVZB_SNAP_ResetRemoteToDefault(int index) {
     ClearError();
-    return EntryOrFail(index) ? Snap().FactoryDefaults(Remote(index)) : 0;
+    return EntryOrFail(Snap(), index) ? Snap().FactoryDefaults(Remote(index)) : 0;
 }
 
 // ---- single registers

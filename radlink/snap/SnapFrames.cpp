@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/Bytes.h"
+
 namespace radlink::snap {
 
 Address AddressOf(const SnapRecord& record) { return {record.MAC[5], record.MAC[6], record.MAC[7]}; }
@@ -71,7 +73,7 @@ SnapRecord RecordFromSearchAnswer(std::span<const uint8_t, kSearchBodySize> body
     constexpr size_t kMacAt = 6, kNetIdAt = 14, kChannelAt = 16;
     SnapRecord record{};
     std::memcpy(record.MAC, body.data() + kMacAt, sizeof record.MAC);
-    record.NETID = static_cast<uint16_t>(body[kNetIdAt] << 8 | body[kNetIdAt + 1]);
+    record.NETID = BigEndian16At(body, kNetIdAt);
     record.CHANNAL = body[kChannelAt];
     record.DRATE = rate;
     return record;

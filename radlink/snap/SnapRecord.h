@@ -13,17 +13,9 @@ namespace radlink::snap {
 inline constexpr size_t kRecordSize = 38;
 static_assert(sizeof(SnapRecord) == kRecordSize, "SnapRecord must be packed to 38 bytes");
 
-// One property: its number in GetProperty / SetProperty and the field it addresses. Every property is readable and
-// settable; numbers travel in host order.
-struct PropertyField {
-    int number;
-    size_t offset;
-    size_t width;
-};
-
-// The field of property `number`, or nullptr when there is none.
-const PropertyField* FindProperty(int number);
-
+// Properties 1-21 address the record's fields one by one, in order; every one is a number (host order), readable
+// and settable.
+bool IsProperty(int number);
 // Copy the field of property `number` out of / into the record; false for an unknown number.
 bool GetProperty(const SnapRecord& record, int number, void* out);
 bool SetProperty(SnapRecord& record, int number, const void* in);

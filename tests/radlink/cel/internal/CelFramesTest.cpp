@@ -3,6 +3,7 @@
 
 #include "cel/CelFrames.h"
 
+using namespace radlink;
 using namespace radlink::cel;
 
 namespace {
@@ -81,7 +82,7 @@ TEST(CelFrames, ABlockAcknowledgementMatchesAddressAndTheWholePosition) {
 
 TEST(CelFrames, ASearchAnswerGivesTheKeyBigEndian) {
     const Bytes a{0xAB, 0xBC, 0xCD, 0xD4, 0x00, 0x02, 0x0C, 0x01, 0x1A, 0x2B, 0x01, 0x03, 0xFF};
-    EXPECT_EQ(DecodeSearchAnswer(a), (SearchKey{2, 12, 1, 0x1A2B, 0x0103, 0xFF}));
+    EXPECT_EQ(ParseSearchAnswer(a), (SearchKey{2, 12, 1, 0x1A2B, 0x0103, 0xFF}));
 }
 
 }  // namespace

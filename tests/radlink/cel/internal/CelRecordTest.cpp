@@ -5,6 +5,7 @@
 #include <set>
 
 #include "cel/CelRecord.h"
+#include "core/SearchKey.h"
 
 using namespace radlink;
 using namespace radlink::cel;

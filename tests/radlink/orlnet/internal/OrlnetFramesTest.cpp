@@ -7,6 +7,7 @@
 
 #include "orlnet/OrlnetFrames.h"
 
+using namespace radlink;
 using namespace radlink::orlnet;
 
 namespace {
@@ -144,11 +145,11 @@ TEST(OrlnetFrames, SearchAnswersCarryTheKeyBigEndian) {
     const std::pair<int, unsigned> fields[] = {{1, 0x0C20}, {2, 15}, {3, 2}, {4, 0x1A2B}, {5, 0x2001}, {6, 0xFF}};
     for (auto [field, value] : fields) {
         uint8_t out[2] = {};
-        const size_t width = GetSearchKeyField(key, field, out);
+        const size_t width = CopySearchKeyField(key, field, out);
         uint16_t got = 0;
         std::memcpy(&got, out, width);
         EXPECT_EQ(got, value) << field;
     }
     uint8_t out[2];
-    EXPECT_EQ(GetSearchKeyField(key, 7, out), 0u);
+    EXPECT_EQ(CopySearchKeyField(key, 7, out), 0u);
 }
