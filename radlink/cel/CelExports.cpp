@@ -1,8 +1,6 @@
 // Exported functions of the family: argument and index checks, the error code, then the family object.
-#include <cstring>
-
 #include "cel/CCELDev.h"
-#include "core/GlobalData.h"
+#include "core/ExportHelpers.h"
 #include "radlink.h"
 
 using namespace radlink;
@@ -88,7 +86,7 @@ RADLINK_API int QVZB_CEL_SetProperty(int property, const void* buffer, unsigned 
 
 RADLINK_API int QVZB_CEL_GetPropertyAll(CelRecord* record) {
     const int loaded = QVZB_CEL_LoadInfo();
-    if (record) std::memcpy(record, &Cel().current(), sizeof *record);
+    CopyRecordOut(record, Cel().current());
     return loaded;
 }
 
@@ -167,8 +165,7 @@ RADLINK_API int QVZB_CEL_SetRemoteDevProperty(int index, int property, const voi
 
 RADLINK_API int QVZB_CEL_GetRemoteDevPropertyAll(CelRecord* record, int index) {
     const int loaded = QVZB_CEL_LoadRemoteDevInfo(index);
-    const CCELDev* entry = Cel().Entry(index);
-    if (entry && record) std::memcpy(record, &entry->current(), sizeof *record);
+    if (const CCELDev* entry = Cel().Entry(index)) CopyRecordOut(record, entry->current());
     return loaded;
 }
 

@@ -1,5 +1,5 @@
 // The general functions and the raw channel functions.
-#include "core/GlobalData.h"
+#include "core/ExportHelpers.h"
 #include "radlink.h"
 
 using namespace radlink;

@@ -1,8 +1,5 @@
 // The family's exported functions: argument and index checks and error codes over COrlnetDev.
-#include <algorithm>
-#include <cstring>
-
-#include "core/GlobalData.h"
+#include "core/ExportHelpers.h"
 #include "radlink.h"
 
 using namespace radlink;
@@ -40,7 +37,7 @@ RADLINK_API int QVZB_ORLNET_LoadInfo(void) {
 
 RADLINK_API int QVZB_ORLNET_GetPropertyAll(OrlnetConfig* record) {
     const int result = QVZB_ORLNET_LoadInfo();
-    if (record) *record = Dev().record();
+    CopyRecordOut(record, Dev().record());
     return result;
 }
 
@@ -88,7 +85,7 @@ RADLINK_API int QVZB_ORLNET_LoadRemoteRouteDevInfo(OrlnetConfig* record, int ind
     const COrlnetDev* entry = EntryOrFail(Dev(), index);
     if (!entry) return 0;
     const bool ok = ValidSpan(offset, length) && Dev().LoadRemotePart(index, offset, length);
-    if (record) *record = entry->record();
+    CopyRecordOut(record, entry->record());
     return ok ? 1 : 0;
 }
 
@@ -103,7 +100,7 @@ RADLINK_API int QVZB_ORLNET_LoadRemoteDevInfoAll(int index) {
 
 RADLINK_API int QVZB_ORLNET_GetRemoteDevPropertyAll(OrlnetConfig* record, int index) {
     const int result = QVZB_ORLNET_LoadRemoteDevInfoAll(index);
-    if (const COrlnetDev* entry = Dev().Entry(index); entry && record) *record = entry->record();
+    if (const COrlnetDev* entry = Dev().Entry(index)) CopyRecordOut(record, entry->record());
     return result;
 }
 
@@ -231,8 +228,7 @@ RADLINK_API int QVZB_ORLNET_SendData(int address, const unsigned char* data, int
     if (count > kMaxDataLength || (count > 0 && !data)) return 0;
     const Bytes reply = Dev().SendData(Low16(address), std::span(data, count));
     if (reply.empty()) return 0;
-    const size_t copied = answer ? std::min(reply.size(), size_t{Low8(answerSize)}) : 0;
-    std::copy_n(reply.begin(), copied, answer);
+    const size_t copied = CopyAtMost(reply, answer, Low8(answerSize));
     if (answerLength) *answerLength = static_cast<unsigned char>(copied);
     return reply.size() > 2 && reply[2] == 0 ? 1 : 0;
 }

@@ -1,9 +1,7 @@
 // Exported functions of the family: argument and index checks, the error code, then the family object.
 // The whole-record and search functions report codes; the single-register functions leave lastError alone.
-#include <algorithm>
-#include <cstring>
-
-#include "core/GlobalData.h"
+#include "core/Bytes.h"
+#include "core/ExportHelpers.h"
 #include "radlink.h"
 #include "snap/CSnapDev.h"
 #include "snap/SnapRecord.h"
@@ -33,7 +31,7 @@ int ReadInto(SnapTarget target, Command command, unsigned char* buffer, int size
     if (!buffer) return 0;
     auto value = Snap().ReadValue(target, command);
     if (!value) return 0;
-    std::copy_n(value->begin(), std::min(value->size(), static_cast<size_t>(std::max(size, 0))), buffer);
+    CopyAtMost(*value, buffer, size);
     return 1;
 }
 
@@ -46,7 +44,7 @@ int ReadByte(SnapTarget target, Command command, std::span<const uint8_t> parame
 int ReadAnalog(SnapTarget target, int input) {
     const auto parameter = static_cast<uint8_t>(input);
     auto value = Snap().ReadValue(target, Command::ReadAnalog, {&parameter, 1});
-    return value ? (*value)[0] << 8 | (*value)[1] : 0;
+    return value ? BigEndian16At(*value, 0) : 0;
 }
 
 int ReadIo(SnapTarget target, int line) {
@@ -54,9 +52,23 @@ int ReadIo(SnapTarget target, int line) {
     return ReadByte(target, Command::ReadIo, {&parameter, 1});
 }
 
+// A register the caller writes from its own bytes, and how many bytes it takes.
+struct Written {
+    Command command;
+    size_t size;
+};
+constexpr Written kNetId{Command::WriteNetId, 2};
+constexpr Written kDstAdr{Command::WriteDstAdr, 3};
+constexpr Written kWorkMode{Command::WriteWorkMode, 1};
+constexpr Written kChannel{Command::WriteChannel, 1};
+constexpr Written kRate{Command::WriteRate, 1};
+constexpr Written kIoDirection{Command::WriteIoDirection, 2};  // line, direction
+constexpr Written kIo{Command::WriteIo, 2};                    // line, value
+constexpr Written kUpdateEnable{Command::WriteUpdateEnable, 1};
+
 // The caller's bytes, exactly as they go on the wire.
-int WriteBytes(SnapTarget target, Command command, const unsigned char* data, size_t size) {
-    return data ? Snap().Write(target, command, {data, size}) : 0;
+int WriteBytes(SnapTarget target, Written reg, const unsigned char* data) {
+    return data ? Snap().Write(target, reg.command, {data, reg.size}) : 0;
 }
 
 int ReadEeprom(SnapTarget target, int address, unsigned char* buffer, int size, unsigned int* length) {
@@ -65,8 +77,7 @@ int ReadEeprom(SnapTarget target, int address, unsigned char* buffer, int size, 
     const auto parameter = static_cast<uint8_t>(address);
     auto reply = Snap().ReadValue(target, Command::ReadEeprom, {&parameter, 1});
     if (!reply) return 0;
-    const size_t copied = std::min(reply->size(), static_cast<size_t>(std::max(size, 0)));
-    std::copy_n(reply->begin(), copied, buffer);
+    const size_t copied = CopyAtMost(*reply, buffer, size);
     if (length) *length = static_cast<unsigned int>(copied);
     return 1;
 }
@@ -104,7 +115,7 @@ RADLINK_API int QVZB_SNAP_SetProperty(int property, const void* buffer, unsigned
 
 RADLINK_API int QVZB_SNAP_GetPropertyAll(SnapRecord* record) {
     const int loaded = QVZB_SNAP_LoadInfo();
-    if (record) std::memcpy(record, &Snap().current(), sizeof *record);
+    CopyRecordOut(record, Snap().current());
     return loaded;
 }
 
@@ -164,8 +175,7 @@ RADLINK_API int QVZB_SNAP_SetRemoteDevProperty(int index, int property, const vo
 
 RADLINK_API int QVZB_SNAP_GetRemoteDevPropertyAll(SnapRecord* record, int index) {
     const int loaded = QVZB_SNAP_LoadRemoteDevInfo(index);
-    const CSnapDev* entry = Snap().Entry(index);
-    if (record && entry) std::memcpy(record, &entry->current(), sizeof *record);
+    if (const CSnapDev* entry = Snap().Entry(index)) CopyRecordOut(record, entry->current());
     return loaded;
 }
 
@@ -196,10 +206,10 @@ RADLINK_API int QVZB_SNAP_GetRemoteNetID(int index, unsigned char* buffer, int s
     return ReadInto(Remote(index), Command::ReadNetId, buffer, size);
 }
 RADLINK_API int QVZB_SNAP_SetLocalNetID(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteNetId, data, 2);
+    return WriteBytes(Local(), kNetId, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteNetID(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteNetId, data, 2);
+    return WriteBytes(Remote(index), kNetId, data);
 }
 
 RADLINK_API int QVZB_SNAP_GetLocalDstAdr(unsigned char* buffer, int size) {
@@ -209,10 +219,10 @@ RADLINK_API int QVZB_SNAP_GetRemoteDstAdr(int index, unsigned char* buffer, int 
     return ReadInto(Remote(index), Command::ReadDstAdr, buffer, size);
 }
 RADLINK_API int QVZB_SNAP_SetLocalDstAdr(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteDstAdr, data, 3);
+    return WriteBytes(Local(), kDstAdr, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteDstAdr(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteDstAdr, data, 3);
+    return WriteBytes(Remote(index), kDstAdr, data);
 }
 
 RADLINK_API int QVZB_SNAP_GetLocalWorkMode(unsigned char* buffer, int size) {
@@ -222,17 +232,17 @@ RADLINK_API int QVZB_SNAP_GetRemoteWorkMode(int index, unsigned char* buffer, in
     return ReadInto(Remote(index), Command::ReadWorkMode, buffer, size);
 }
 RADLINK_API int QVZB_SNAP_SetLocalWorkMode(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteWorkMode, data, 1);
+    return WriteBytes(Local(), kWorkMode, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteWorkMode(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteWorkMode, data, 1);
+    return WriteBytes(Remote(index), kWorkMode, data);
 }
 
 RADLINK_API int QVZB_SNAP_SetLocalChannel(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteChannel, data, 1);
+    return WriteBytes(Local(), kChannel, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteChannel(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteChannel, data, 1);
+    return WriteBytes(Remote(index), kChannel, data);
 }
 
 RADLINK_API int QVZB_SNAP_GetLocalSignalPower(void) { return ReadByte(Local(), Command::ReadSignal); }
@@ -246,10 +256,10 @@ RADLINK_API int QVZB_SNAP_GetRemoteRate(int index, unsigned char* buffer) {
     return ReadInto(Remote(index), Command::ReadRate, buffer, 1);
 }
 RADLINK_API int QVZB_SNAP_SetLocalRate(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteRate, data, 1);
+    return WriteBytes(Local(), kRate, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteRate(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteRate, data, 1);
+    return WriteBytes(Remote(index), kRate, data);
 }
 
 RADLINK_API int QVZB_SNAP_GetLocalADvalue(int input) { return ReadAnalog(Local(), input); }
@@ -259,23 +269,23 @@ RADLINK_API int QVZB_SNAP_GetLocalIOvalue(int line) { return ReadIo(Local(), lin
 RADLINK_API int QVZB_SNAP_GetRemoteIOvalue(int index, int line) { return ReadIo(Remote(index), line); }
 
 RADLINK_API int QVZB_SNAP_SetLocalIODirection(const unsigned char* lineAndDirection) {
-    return WriteBytes(Local(), Command::WriteIoDirection, lineAndDirection, 2);
+    return WriteBytes(Local(), kIoDirection, lineAndDirection);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteIODirection(int index, const unsigned char* lineAndDirection) {
-    return WriteBytes(Remote(index), Command::WriteIoDirection, lineAndDirection, 2);
+    return WriteBytes(Remote(index), kIoDirection, lineAndDirection);
 }
 RADLINK_API int QVZB_SNAP_SetLocalIOvalue(const unsigned char* lineAndValue) {
-    return WriteBytes(Local(), Command::WriteIo, lineAndValue, 2);
+    return WriteBytes(Local(), kIo, lineAndValue);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteIOvalue(int index, const unsigned char* lineAndValue) {
-    return WriteBytes(Remote(index), Command::WriteIo, lineAndValue, 2);
+    return WriteBytes(Remote(index), kIo, lineAndValue);
 }
 
 RADLINK_API int QVZB_SNAP_SetLocalUpdateEn(const unsigned char* data) {
-    return WriteBytes(Local(), Command::WriteUpdateEnable, data, 1);
+    return WriteBytes(Local(), kUpdateEnable, data);
 }
 RADLINK_API int QVZB_SNAP_SetRemoteUpdateEn(int index, const unsigned char* data) {
-    return WriteBytes(Remote(index), Command::WriteUpdateEnable, data, 1);
+    return WriteBytes(Remote(index), kUpdateEnable, data);
 }
 
 RADLINK_API int QVZB_SNAP_GetLocalEEPROM(int address, unsigned char* buffer, int size, unsigned int* length) {
