@@ -42,7 +42,7 @@ protected:
             for (int s = 0; s < 32; s += 8) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> s));
         bytes.insert(bytes.end(), 4, 0);
         for (const Bytes& b : blocks) bytes.insert(bytes.end(), b.begin(), b.end());
-        bytes.resize(bytes.size() - cut);
+        bytes.erase(bytes.end() - static_cast<std::ptrdiff_t>(cut), bytes.end());
         const std::string path = ::testing::TempDir() + "cel_image_" + std::to_string(::getpid()) + "_" +
                                  std::to_string(files_.size()) + ".bin";
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
