@@ -5,8 +5,8 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
-#include <thread>
 
+#include "core/Pause.h"
 #include "serial/SerialChannel.h"
 
 namespace radlink {
@@ -29,10 +29,6 @@ bool Plain(std::span<const uint8_t> reply, const ReplyExpect&) {
 }
 bool BlockAck(std::span<const uint8_t> reply, const ReplyExpect& e) {
     return AcceptUpgradeBlockAck(reply, e.address, e.position);
-}
-
-void Pause(std::chrono::milliseconds ms) {
-    if (ms.count() > 0) std::this_thread::sleep_for(ms);
 }
 
 }  // namespace
@@ -79,22 +75,15 @@ bool CCELDev::PortOpen() const { return channel_ && channel_->IsOpen(); }
 bool CCELDev::Send(Op op, const Bytes& request) {
     if (!PortOpen()) return false;
     const OpSpec& spec = Spec(op);
-    uint32_t written = 0;
-    const bool wrote = channel_->Write(request.data(), static_cast<uint32_t>(request.size()), &written,
-                                       kTimeoutHint) != 0 &&
-                       written == request.size();
-    if (!wrote && !spec.readsAfterFailedWrite) return false;
+    if (!channel_->WriteAll(request, kTimeoutHint) && !spec.readsAfterFailedWrite) return false;
     Pause(spec.pause);
     return true;
 }
 
 std::optional<Bytes> CCELDev::AwaitReply(Op op, const ReplyExpect& expect) {
     const OpSpec& spec = Spec(op);
-    Bytes reply(spec.capacity);
-    uint32_t got = 0;
-    if (!channel_->Read(reply.data(), spec.capacity, &got, kTimeoutHint)) return std::nullopt;
-    reply.resize(got);
-    if (!spec.judge(reply, expect)) return std::nullopt;
+    auto reply = channel_->ReadBlock(spec.capacity, kTimeoutHint);
+    if (!reply || !spec.judge(*reply, expect)) return std::nullopt;
     return reply;
 }
 
@@ -125,7 +114,7 @@ bool CCELDev::Restart(uint16_t address, uint16_t controlWord) {
 }
 
 void CCELDev::SwitchToRemote(int index) {
-    const SearchKey& key = entries_[static_cast<size_t>(index)]->key_;
+    const SearchKey& key = entries_[index].key_;
     SetChannel(key.channel);
     SetRate(key.rate);
 }
@@ -146,7 +135,7 @@ auto CCELDev::OnTarget(int target, F&& operation) {
 
 uint16_t CCELDev::TargetAddress(int target) const {
     if (target == kLocal) return current_.netAddress;
-    const CCELDev& entry = *entries_[static_cast<size_t>(target)];
+    const CCELDev& entry = entries_[target];
     return entry.loaded_ ? entry.current_.netAddress : entry.key_.address;
 }
 
@@ -187,21 +176,15 @@ bool CCELDev::FactoryResetLocal() {
 
 // ---- search list
 
-CCELDev* CCELDev::Entry(int index) const {
-    if (index < 0 || index >= EntryCount()) return nullptr;
-    return entries_[static_cast<size_t>(index)].get();
-}
-
 bool CCELDev::HandAdd(const SearchKey& key) {
-    const bool known = std::any_of(entries_.begin(), entries_.end(), [&](const auto& e) { return e->key_ == key; });
-    if (known) return true;
+    if (entries_.Any([&](const CCELDev& e) { return e.key_ == key; })) return true;
     auto entry = std::make_unique<CCELDev>();
     entry->key_ = key;
-    entries_.push_back(std::move(entry));
+    entries_.Add(std::move(entry));
     return false;
 }
 
-void CCELDev::Delete(int index) { entries_.erase(entries_.begin() + index); }
+void CCELDev::Delete(int index) { entries_.Erase(index); }
 
 bool CCELDev::Search(int channel, int rate) {
     if (!PortOpen()) return false;
@@ -224,7 +207,7 @@ bool CCELDev::Search(int channel, int rate) {
 // ---- remote modules
 
 bool CCELDev::LoadRemote(int index) {
-    CCELDev& entry = *entries_[static_cast<size_t>(index)];
+    CCELDev& entry = entries_[index];
     return OnTarget(index, [&] {
         const auto reply = Exchange(Op::ReadConfig, AddressedFrame(kReadConfig, entry.key_.address));
         if (reply) entry.TakeConfig(*reply);
@@ -233,7 +216,7 @@ bool CCELDev::LoadRemote(int index) {
 }
 
 bool CCELDev::SubmitRemote(int index) {
-    CCELDev& entry = *entries_[static_cast<size_t>(index)];
+    CCELDev& entry = entries_[index];
     if (!entry.variant_) return false;  // never loaded from a known reply: the area's length is unknown
     return OnTarget(index, [&] {
         const uint16_t address = entry.key_.address;
@@ -251,12 +234,12 @@ bool CCELDev::SubmitRemote(int index) {
 }
 
 bool CCELDev::RestartRemote(int index) {
-    const CCELDev& entry = *entries_[static_cast<size_t>(index)];
+    const CCELDev& entry = entries_[index];
     return OnTarget(index, [&] { return Restart(TargetAddress(index), entry.ControlWordOf()); });
 }
 
 bool CCELDev::FactoryResetRemote(int index) {
-    const CCELDev& entry = *entries_[static_cast<size_t>(index)];
+    const CCELDev& entry = entries_[index];
     return OnTarget(index, [&] {
         const Bytes request = ControlFrame(kFactoryReset, entry.key_.address, entry.ControlWordOf());
         return Exchange(Op::FactoryReset, request) && Restart(TargetAddress(index), entry.key_.word);

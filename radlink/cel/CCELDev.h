@@ -13,6 +13,7 @@
 #include "cel/CelImage.h"
 #include "cel/CelRecord.h"
 #include "core/SearchKey.h"
+#include "core/SearchList.h"
 
 namespace radlink {
 
@@ -42,11 +43,11 @@ public:
 
     // ---- search list
     bool Search(int channel, int rate);
-    int EntryCount() const { return static_cast<int>(entries_.size()); }
-    CCELDev* Entry(int index) const;  // nullptr outside the list
+    int EntryCount() const { return entries_.Count(); }
+    CCELDev* Entry(int index) const { return entries_.Find(index); }  // nullptr outside the list
     bool HandAdd(const SearchKey& key);  // true when an entry with that key exists already (nothing added)
     void Delete(int index);
-    void ClearList() { entries_.clear(); }
+    void ClearList() { entries_.Clear(); }
 
     // ---- remote modules (index inside the list)
     bool LoadRemote(int index);
@@ -99,7 +100,7 @@ private:
     CelRecord current_{};
     CelRecord edit_{};
     SearchKey key_{};
-    std::vector<std::unique_ptr<CCELDev>> entries_;
+    SearchList<CCELDev> entries_;
     bool loaded_ = false;
     const cel::VariantSpec* variant_ = nullptr;
 };

@@ -2,9 +2,9 @@
 #include "orlnet/COrlnetDev.h"
 
 #include <chrono>
-#include <thread>
 
 #include "core/Bytes.h"
+#include "core/Pause.h"
 #include "serial/SerialChannel.h"
 
 namespace radlink {
@@ -31,15 +31,6 @@ COrlnetDev::COrlnetDev(const SearchKey& key, bool viaRoute) : key_(key), viaRout
 
 COrlnetDev::~COrlnetDev() = default;
 
-COrlnetDev* COrlnetDev::Entry(int index) {
-    if (index < 0 || index >= SearchCount()) return nullptr;
-    return searchList_[static_cast<size_t>(index)].get();
-}
-
-void COrlnetDev::Pause(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 bool COrlnetDev::IsOpen() const { return channel_ && channel_->IsOpen(); }
 
 void COrlnetDev::TakeRecord(const OrlnetConfig& record) {
@@ -52,17 +43,11 @@ void COrlnetDev::TakeRecord(const OrlnetConfig& record) {
 
 bool COrlnetDev::Send(const Bytes& frame) {
     if (!IsOpen()) return false;
-    uint32_t written = 0;
-    return channel_->Write(frame.data(), static_cast<uint32_t>(frame.size()), &written, 1500) &&
-           written == frame.size();
+    return channel_->WriteAll(frame, 1500);
 }
 
 Bytes COrlnetDev::Receive(uint32_t capacity) {
-    Bytes answer(capacity);
-    uint32_t got = 0;
-    if (!channel_->Read(answer.data(), capacity, &got, 1500)) got = 0;
-    answer.resize(got);
-    return answer;
+    return channel_->ReadBlock(capacity, 1500).value_or(Bytes{});
 }
 
 std::optional<Bytes> COrlnetDev::Exchange(Op op, Target target, std::span<const uint8_t> payload,
@@ -70,9 +55,9 @@ std::optional<Bytes> COrlnetDev::Exchange(Op op, Target target, std::span<const 
     const CommandRule& rule = Rule(op);
     const Bytes frame = BuildFrame(op, target, payload);
     for (int send = 0; send < rule.sends; ++send) {
-        if (send > 0) Pause(rule.resendPauseMs);
+        if (send > 0) Pause(std::chrono::milliseconds(rule.resendPauseMs));
         if (!Send(frame)) return std::nullopt;
-        Pause(rule.pauseMs);
+        Pause(std::chrono::milliseconds(rule.pauseMs));
         if (rule.capacity == 0) return Bytes{};
         for (int read = 0; read < rule.reads; ++read) {
             Bytes answer = Receive(rule.capacity);
@@ -95,7 +80,7 @@ bool COrlnetDev::SetLocalRate(uint8_t rate) {
 }
 
 void COrlnetDev::TuneTo(int index) {
-    const SearchKey& key = searchList_[static_cast<size_t>(index)]->key_;
+    const SearchKey& key = searchList_[index].key_;
     SetLocalChannel(key.channel);
     SetLocalRate(key.rate);
 }
@@ -194,7 +179,7 @@ bool COrlnetDev::SubmitRemoteSpan(int index, std::optional<std::pair<int, int>> 
 }
 
 bool COrlnetDev::ResetRemote(int index) {
-    const COrlnetDev& entry = *searchList_[static_cast<size_t>(index)];
+    const COrlnetDev& entry = searchList_[index];
     return Restart(entry.record_.netAddress, entry.record_.controlWord, entry.viaRoute_, index);
 }
 

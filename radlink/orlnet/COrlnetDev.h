@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "core/SearchList.h"
 #include "orlnet/OrlnetFrames.h"
 #include "orlnet/OrlnetRecord.h"
 #include "radlink.h"
@@ -35,9 +36,9 @@ public:
     bool viaRoute() const { return viaRoute_; }
 
     // Search list of the local object, in the order found.
-    int SearchCount() const { return static_cast<int>(searchList_.size()); }
-    COrlnetDev* Entry(int index);  // nullptr outside the list
-    void ClearSearch() { searchList_.clear(); }
+    int SearchCount() const { return searchList_.Count(); }
+    COrlnetDev* Entry(int index) { return searchList_.Find(index); }  // nullptr outside the list
+    void ClearSearch() { searchList_.Clear(); }
     // Tunes to channel and rate and listens for answers to a plain search, or to a search for `identifier`
     // (entries found so are reached over a route); true when a new module joined the list.
     bool Search(uint8_t channel, uint8_t rate, std::optional<uint16_t> identifier);
@@ -73,7 +74,6 @@ public:
 private:
     COrlnetDev(const SearchKey& key, bool viaRoute);  // a search entry
 
-    static void Pause(int ms);
     bool IsOpen() const;
     orlnet::Target RemoteTarget() const { return {key_.address, viaRoute_}; }
     void TakeRecord(const OrlnetConfig& record);
@@ -93,7 +93,7 @@ private:
     template <typename Work>
     bool OnRemote(int index, Work&& work) {
         TuneTo(index);
-        const bool ok = work(*searchList_[static_cast<size_t>(index)]);
+        const bool ok = work(searchList_[index]);
         TuneBack();
         return ok;
     }
@@ -105,7 +105,7 @@ private:
     OrlnetConfig record_{};
     OrlnetConfig editRecord_{};
     SearchKey key_{};
-    std::vector<std::unique_ptr<COrlnetDev>> searchList_;
+    SearchList<COrlnetDev> searchList_;
     bool viaRoute_ = false;
     bool loaded_ = false;
 };

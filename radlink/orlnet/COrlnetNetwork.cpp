@@ -1,7 +1,9 @@
 // Search, LED tests, route detection and data sending.
-#include <algorithm>
-
 #include "orlnet/COrlnetDev.h"
+
+#include <chrono>
+
+#include "core/Pause.h"
 
 namespace radlink {
 
@@ -17,15 +19,13 @@ bool COrlnetDev::Search(uint8_t channel, uint8_t rate, std::optional<uint16_t> i
         // Listen while answers keep coming: a valid answer gives its attempt back.
         for (int attemptsLeft = rule.reads; attemptsLeft > 0;) {
             --attemptsLeft;
-            Pause(rule.pauseMs);
+            Pause(std::chrono::milliseconds(rule.pauseMs));
             const Bytes answer = Receive(rule.capacity);
             if (!Accepts(rule, frame, answer)) continue;
             ++attemptsLeft;
             const SearchKey key = ParseSearchAnswer(std::span(answer).first<13>());
-            const bool known = std::any_of(searchList_.begin(), searchList_.end(),
-                                           [&](const auto& entry) { return entry->key_ == key; });
-            if (!known) {
-                searchList_.push_back(std::unique_ptr<COrlnetDev>(new COrlnetDev(key, identifier.has_value())));
+            if (!searchList_.Any([&](const COrlnetDev& entry) { return entry.key_ == key; })) {
+                searchList_.Add(std::unique_ptr<COrlnetDev>(new COrlnetDev(key, identifier.has_value())));
                 added = true;
             }
         }

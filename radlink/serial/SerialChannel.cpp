@@ -209,4 +209,18 @@ int SerialChannel::Read(uint8_t* buffer, uint32_t capacity, uint32_t* bytesRead,
     return 1;
 }
 
+bool SerialChannel::WriteAll(std::span<const uint8_t> bytes, int timeoutHint) {
+    uint32_t written = 0;
+    return Write(bytes.data(), static_cast<uint32_t>(bytes.size()), &written, timeoutHint) != 0 &&
+           written == bytes.size();
+}
+
+std::optional<std::vector<uint8_t>> SerialChannel::ReadBlock(uint32_t capacity, int timeoutHint) {
+    std::vector<uint8_t> block(capacity);
+    uint32_t got = 0;
+    if (!Read(block.data(), capacity, &got, timeoutHint)) return std::nullopt;
+    block.resize(got);
+    return block;
+}
+
 }  // namespace radlink

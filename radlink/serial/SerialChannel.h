@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace radlink {
 
@@ -40,6 +43,10 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     int Write(const uint8_t* data, uint32_t length, uint32_t* bytesWritten, int timeoutHint);
     int Read(uint8_t* buffer, uint32_t capacity, uint32_t* bytesRead, int timeoutHint);
+    // Write of all of `bytes`: whether every one went out.
+    bool WriteAll(std::span<const uint8_t> bytes, int timeoutHint);
+    // Read of one block of at most `capacity` bytes: the bytes, or nothing when the read failed.
+    std::optional<std::vector<uint8_t>> ReadBlock(uint32_t capacity, int timeoutHint);
 
     const std::string& portName() const { return portName_; }
     const Timeouts& timeouts() const { return timeouts_; }

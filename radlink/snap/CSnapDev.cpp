@@ -4,8 +4,8 @@
 #include <chrono>
 #include <cstring>
 #include <string_view>
-#include <thread>
 
+#include "core/Pause.h"
 #include "serial/SerialChannel.h"
 
 namespace radlink {
@@ -33,9 +33,7 @@ CSnapDev::~CSnapDev() = default;
 bool CSnapDev::PortOpen() const { return channel_ && channel_->IsOpen(); }
 
 bool CSnapDev::Send(const Bytes& frame) {
-    uint32_t written = 0;
-    return channel_->Write(frame.data(), static_cast<uint32_t>(frame.size()), &written, kTimeoutHint) != 0 &&
-           written == frame.size();
+    return channel_->WriteAll(frame, kTimeoutHint);
 }
 
 bool CSnapDev::ReadExactly(std::span<uint8_t> out) {
@@ -49,10 +47,9 @@ std::optional<Bytes> CSnapDev::Exchange(const Address& to, Command command, std:
     const Bytes request = CommandFrame(use, to, data);
     if (!Send(request) && !use.readEvenIfUnsent) return std::nullopt;
     if (use.rule.length == ReplyRule::Length::NotRead) return Bytes{};
-    uint8_t reply[kReadCapacity];
-    uint32_t got = 0;
-    if (!channel_->Read(reply, kReadCapacity, &got, kTimeoutHint)) return std::nullopt;
-    return JudgeReply(use.rule, request, std::span<const uint8_t>(reply, got));
+    const auto reply = channel_->ReadBlock(kReadCapacity, kTimeoutHint);
+    if (!reply) return std::nullopt;
+    return JudgeReply(use.rule, request, *reply);
 }
 
 template <typename R, typename Op>
@@ -78,7 +75,7 @@ void CSnapDev::Tune(uint8_t channel, uint8_t rate) {
 
 int CSnapDev::RestartAt(const Address& to) {
     if (!Exchange(to, Command::Restart)) return 0;
-    std::this_thread::sleep_for(IsLocal(to) ? kLocalRestartPause : kRemoteRestartPause);
+    Pause(IsLocal(to) ? kLocalRestartPause : kRemoteRestartPause);
     return 1;
 }
 
@@ -105,11 +102,6 @@ int CSnapDev::SubmitRecord(const Address& to, CSnapDev& module) {
 
 int CSnapDev::SubmitInfo() {
     return OnTarget(SnapTarget::Local(), 0, [this](const Address& to, CSnapDev& m) { return SubmitRecord(to, m); });
-}
-
-CSnapDev* CSnapDev::Entry(int index) {
-    if (index < 0 || index >= SearchCount()) return nullptr;
-    return searchList_[static_cast<size_t>(index)].get();
 }
 
 int CSnapDev::LoadRemote(int index) {
@@ -229,12 +221,11 @@ int CSnapDev::Search(int channel, int rate) {
 
 void CSnapDev::TakeSearchAnswer(std::span<const uint8_t, kSearchBodySize> body, uint8_t rate) {
     const SnapRecord found = RecordFromSearchAnswer(body, rate);
-    for (const auto& entry : searchList_)
-        if (SameIdentity(entry->current_, found)) return;
+    if (searchList_.Any([&](const CSnapDev& entry) { return SameIdentity(entry.current_, found); })) return;
     auto entry = std::make_unique<CSnapDev>();
     entry->current_ = found;
     entry->edit_ = found;
-    searchList_.push_back(std::move(entry));
+    searchList_.Add(std::move(entry));
 }
 
 }  // namespace radlink

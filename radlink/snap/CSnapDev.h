@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "core/SearchList.h"
 #include "radlink.h"
 #include "snap/SnapFrames.h"
 #include "snap/SnapRegisters.h"
@@ -44,9 +45,9 @@ public:
 
     // The search list: ordered by discovery, each entry identified by its first 11 record bytes.
     int Search(int channel, int rate);
-    void ClearSearchList() { searchList_.clear(); }
-    int SearchCount() const { return static_cast<int>(searchList_.size()); }
-    CSnapDev* Entry(int index);  // nullptr outside the list
+    void ClearSearchList() { searchList_.Clear(); }
+    int SearchCount() const { return searchList_.Count(); }
+    CSnapDev* Entry(int index) { return searchList_.Find(index); }  // nullptr outside the list
     int LoadRemote(int index);
     int SubmitRemote(int index);  // needs a loaded entry
 
@@ -88,7 +89,7 @@ private:
     SnapRecord current_{};
     SnapRecord edit_{};
     char password_[kPasswordTextSize] = {};  // the last password read from or written to this module
-    std::vector<std::unique_ptr<CSnapDev>> searchList_;
+    SearchList<CSnapDev> searchList_;
 };
 
 }  // namespace radlink
