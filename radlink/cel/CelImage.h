@@ -1,6 +1,5 @@
-// Firmware image files: a 20-byte header (first-phase start and end, second-phase start and end, one unused
-// word; signed 32-bit little-endian module addresses, ends exclusive) followed by the 64-byte blocks of the first
-// phase and then of the second, in position order.
+// Firmware image files (core/ImageFile.h): the first region is the first phase, sent slowly; the second region
+// the second phase.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +8,11 @@
 #include <vector>
 
 #include "cel/CelFrames.h"
+#include "core/ImageFile.h"
 
 namespace radlink::cel {
+
+static_assert(kImageBlockSize == kUpgradeBlockData);
 
 struct ImageBlock {
     int64_t position;
@@ -19,8 +21,8 @@ struct ImageBlock {
 
 class CelImage {
 public:
-    // Reads and checks an image: nullopt when the file cannot be read, its header is incomplete, or it is shorter
-    // than the blocks its header declares.
+    // Reads and checks an image: nullopt when the name is not usable, the file cannot be read, its header is
+    // incomplete, or it is shorter than the blocks its header declares.
     static std::optional<CelImage> Load(const char* path);
     static std::optional<CelImage> Parse(std::vector<uint8_t> bytes);
 
@@ -28,16 +30,10 @@ public:
     std::vector<ImageBlock> Blocks(int phase) const;
 
 private:
-    struct Range {
-        int64_t start;
-        int64_t end;
-        size_t blocks;  // positions start, start + 64, ... below end
-    };
-    CelImage(std::vector<uint8_t> bytes, Range first, Range second)
-        : bytes_(std::move(bytes)), phases_{first, second} {}
+    CelImage(std::vector<uint8_t> bytes, const ImageLayout& layout) : bytes_(std::move(bytes)), layout_(layout) {}
 
     std::vector<uint8_t> bytes_;
-    Range phases_[2];
+    ImageLayout layout_;
 };
 
 }  // namespace radlink::cel

@@ -2,41 +2,31 @@
 
 #include <fstream>
 
-#include "core/Bytes.h"
+#include "core/ImageFile.h"
 
 namespace radlink::orlnet {
 
-namespace {
-
-constexpr std::streamoff kHeaderSize = 20;
-
-struct Region {
-    int32_t start;
-    int32_t end;
-    Op op;
-    int64_t blocks() const { return end > start ? (int64_t{end} - start + kBlockData - 1) / kBlockData : 0; }
-};
-
-}  // namespace
+static_assert(kImageBlockSize == kBlockData);
 
 std::optional<Image> LoadImage(const char* path) {
-    if (!path || path[0] == '\0' || path[0] == ' ') return std::nullopt;
+    if (!UsableImagePath(path)) return std::nullopt;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) return std::nullopt;
     const std::streamoff size = file.tellg();
-    uint8_t header[kHeaderSize];
+    constexpr auto kHeaderSize = static_cast<std::streamoff>(kImageHeaderSize);
+    uint8_t header[kImageHeaderSize];
     if (size < kHeaderSize || !file.seekg(0) || !file.read(reinterpret_cast<char*>(header), kHeaderSize))
         return std::nullopt;
+    const auto layout = ReadImageHeader(header, static_cast<uint64_t>(size));
+    if (!layout) return std::nullopt;
 
-    Region regions[] = {{LittleEndian32At(header, 0), LittleEndian32At(header, 4), Op::BlockRegion1},
-                        {LittleEndian32At(header, 8), LittleEndian32At(header, 12), Op::BlockRegion2}};
-    if (regions[0].start <= 0) regions[0].end = regions[0].start;  // region 1 is sent only from a start above 0
-    if (kHeaderSize + (regions[0].blocks() + regions[1].blocks()) * int64_t{kBlockData} > size) return std::nullopt;
-
+    constexpr Op kRegionOps[2] = {Op::BlockRegion1, Op::BlockRegion2};
     Image image;
-    for (const Region& region : regions) {
-        for (int64_t address = region.start; address < region.end; address += kBlockData) {
-            ImageBlock block{static_cast<int32_t>(address), region.op, {}};
+    for (int r = 0; r < 2; ++r) {
+        const ImageRegion& region = layout->regions[r];
+        for (size_t i = 0; i < region.blocks; ++i) {
+            ImageBlock block{static_cast<int32_t>(region.start + static_cast<int64_t>(i * kBlockData)), kRegionOps[r],
+                             {}};
             if (!file.read(reinterpret_cast<char*>(block.data.data()), kBlockData)) return std::nullopt;
             image.blocks.push_back(block);
         }

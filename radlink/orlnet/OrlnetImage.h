@@ -1,5 +1,4 @@
-// Firmware image files: a 20-byte header (little-endian 32-bit block addresses: region 1 start and end, region 2
-// start and end, one unused word), then the 64-byte blocks of region 1 and of region 2, back to back.
+// Firmware image files (core/ImageFile.h): the regions' blocks go in different commands (pauses).
 #pragma once
 
 #include <array>
@@ -21,9 +20,8 @@ struct Image {
     std::vector<ImageBlock> blocks;  // in sending order
 };
 
-// Reads and checks an image: refused (nothing) when the name is empty or starts with a blank, the file cannot be
-// read, or it is too short for the blocks its header declares. Region 1 is sent only when its start is above 0;
-// a region whose start is not below its end has no blocks.
+// Reads and checks an image: refused (nothing) when the name is not usable, the file cannot be read, or it is
+// too short for the blocks its header declares. Only the header and the declared blocks are read.
 std::optional<Image> LoadImage(const char* path);
 
 }  // namespace radlink::orlnet
