@@ -1,5 +1,6 @@
 #include "cel/CelImage.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -7,6 +8,9 @@ namespace radlink::cel {
 
 std::optional<CelImage> CelImage::Load(const char* path) {
     if (!UsableImagePath(path)) return std::nullopt;
+    // Only a regular file is an image: a device or a pipe (/dev/zero, a FIFO) would be read without end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

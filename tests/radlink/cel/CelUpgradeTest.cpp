@@ -137,6 +137,8 @@ TEST_F(CelUpgradeTest, ImagesThatCannotBeSentAreRefusedBeforeAnyFrame) {
         {"header cut", image({0, 0, 0, 0}, {}, 5)},
         {"last block cut", image({0x1000, 0x1040, 0x3000, 0x3080}, {Block(1), Block(2), Block(3)}, 1)},
         {"second phase beyond the file", image({0, 0, 0x3000, 0x7FFFFFFF}, {Block(1)})},
+        {"a device, not a file", "/dev/zero"},
+        {"a folder", ::testing::TempDir()},
     };
     for (const auto& [what, path] : refused) {
         EXPECT_EQ(QVZB_CEL_UpdateWithFileNameLocal(path.c_str(), 0xAA, 0x0010, 1), 0) << what;
