@@ -1,0 +1,5 @@
+#include "shell/CDlgChangePass.h"
+
+#include "shell/CPanViewCel.h"
+
+CDlgChangePass::CDlgChangePass(CPanViewCel* panel) : panel_(panel) {}
