@@ -1,0 +1,68 @@
+// A CEL panel against the real library and a simulated CEL module on its own pty: the port opened with a short
+// read time-out, the scripted operator in place of dialogs, a settings file of its own.
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+#include "cel/CelModel.h"
+#include "core/SimServer.h"
+#include "radlink.h"
+#include "shell/CPanViewCel.h"
+#include "shell/LibraryLock.h"
+#include "support/ScriptedOperator.h"
+
+namespace testsupport {
+
+struct CelPanelRig {
+    // productLine: "quickmesh" (control word 1) or "vnet" (2); the record length picks the record variant.
+    explicit CelPanelRig(uint16_t controlWord = 1, size_t recordLength = 85, size_t remotes = 3) {
+        sim::CelModelOptions options;
+        options.controlWord = controlWord;
+        options.recordLength = recordLength;
+        options.remotes = remotes;
+        module = std::make_unique<sim::SimServer>(std::make_unique<sim::CelModel>(options));
+        context.op = &op;
+        context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
+    }
+    ~CelPanelRig() {
+        panel.reset();
+        WithLibrary([] { return QVZB_CloseCom(); });
+    }
+
+    // Builds the panel (CPanViewCel, CPanViewCel_Change or CPanViewCelLowPower) and shows it.
+    template <typename Panel>
+    Panel* make() {
+        auto p = std::make_unique<Panel>(context);
+        Panel* raw = p.get();
+        panel = std::move(p);
+        panel->resize(1000, 600);
+        panel->show();
+        return raw;
+    }
+
+    bool openPort(unsigned readTimeoutMs = 40) {
+        const std::string name = "\\\\.\\" + module->portName();
+        return WithLibrary([&] {
+            return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, readTimeoutMs);
+        }) == 1;
+    }
+
+    template <typename F>
+    auto withModel(F&& f) { return module->withModel<sim::CelModel>(std::forward<F>(f)); }
+
+    // Lets posted panel commands run.
+    static void settle() { QTest::qWait(1); QApplication::processEvents(); }
+
+    QTemporaryDir dir;
+    ScriptedOperator op;
+    ShellContext context;
+    std::unique_ptr<sim::SimServer> module;
+    std::unique_ptr<CPanViewCel> panel;
+};
+
+}  // namespace testsupport
