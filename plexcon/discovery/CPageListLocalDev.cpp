@@ -1,6 +1,5 @@
 #include "discovery/CPageListLocalDev.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -8,8 +7,6 @@
 #include "shell/LibraryCall.h"
 
 CPageListLocalDev::CPageListLocalDev(FamilyPanel* panel) : panel_(panel) {
-    auto* intro = new QLabel(tr("串口上连接的本地模块"));
-    intro->setWordWrap(true);
     load_ = new QPushButton(tr("获取本地信息"));
     reset_ = new QPushButton(tr("复位本地设备"));
     search_ = new QPushButton(tr("搜索网络设备"));
@@ -19,7 +16,6 @@ CPageListLocalDev::CPageListLocalDev(FamilyPanel* panel) : panel_(panel) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 12, 5, 20);
     column->setSpacing(8);
-    column->addWidget(intro);
     column->addStretch();
     for (QPushButton* b : {search_, load_, reset_}) {
         b->setMinimumHeight(30);

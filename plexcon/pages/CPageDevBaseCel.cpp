@@ -69,10 +69,14 @@ CPageDevBaseCel::CPageDevBaseCel(CPanViewCel* panel)
     netAddress_->setReadOnly(true);
     macAddress_ = new QLineEdit;
     macAddress_->setReadOnly(true);
-    macAddress_->setFont(QFont(QStringLiteral("monospace")));
     dstNetAddress_ = new CDataEdit;
     dstNetAddress_->setReadOnly(true);
     dstMacAddress_ = new CEditMacAdd;
+    // Both physical addresses in the fixed-pitch font, wide enough for all eight groups.
+    macAddress_->setFont(dstMacAddress_->font());
+    const int macWidth = dstMacAddress_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00:00:00:00:00:00")) + 18;
+    macAddress_->setMinimumWidth(macWidth);
+    dstMacAddress_->setMinimumWidth(macWidth);
     sendMode_ = MakeList({tr("单播模式"), tr("广播模式")});
     sampleRate_ = MakeList({tr("8kHZ"), tr("16kHZ")});
     compression_ = MakeList({tr("PCM"), tr("ULAW"), tr("ALAW"), tr("ADPCM")});

@@ -94,7 +94,7 @@ CPlexconCELDlg::CPlexconCELDlg(const ShellContext& context, QWidget* parent) : Q
     buttons_[Orlnet]->hide();
     buttons_[Sample]->hide();
     showPanel(SerialPort);
-    resize(980, 660);
+    resize(1200, 720);
 }
 
 CPlexconCELDlg::~CPlexconCELDlg() {

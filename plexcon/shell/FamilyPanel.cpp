@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kDeviceTabsWidth = 320;
-constexpr int kCategoryWidth = 170;
+constexpr int kCategoryWidth = 150;
 
 }  // namespace
 
@@ -30,6 +30,7 @@ FamilyPanel::FamilyPanel(const ShellContext& context, QWidget* parent) : QWidget
     categories_->header()->setSectionsMovable(false);
     categories_->header()->setStretchLastSection(true);
     categories_->setAccessibleName(tr("配置信息分类"));
+    categories_->setStyleSheet(QStringLiteral("QTreeWidget::item { padding: 5px 2px; }"));
 
     pages_ = new QStackedWidget;
     pages_->setObjectName(QStringLiteral("pageArea"));
