@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,7 @@
 namespace testsupport {
 
 struct CelPanelRig {
-    // productLine: "quickmesh" (control word 1) or "vnet" (2); the record length picks the record variant.
+    // controlWord 1 Quickmesh, 2 VNET (its access protection on); the record length picks the record variant.
     explicit CelPanelRig(uint16_t controlWord = 1, size_t recordLength = 85, size_t remotes = 3) {
         sim::CelModelOptions options;
         options.controlWord = controlWord;
@@ -31,7 +32,10 @@ struct CelPanelRig {
     }
     ~CelPanelRig() {
         panel.reset();
-        WithLibrary([] { return QVZB_CloseCom(); });
+        WithLibrary([] {
+            QVZB_CEL_ClearSearchArr();
+            return QVZB_CloseCom();
+        });
     }
 
     // Builds the panel (CPanViewCel, CPanViewCel_Change or CPanViewCelLowPower) and shows it.
@@ -40,23 +44,38 @@ struct CelPanelRig {
         auto p = std::make_unique<Panel>(context);
         Panel* raw = p.get();
         panel = std::move(p);
-        panel->resize(1000, 600);
+        panel->resize(1100, 640);
         panel->show();
         return raw;
     }
 
     bool openPort(unsigned readTimeoutMs = 40) {
         const std::string name = "\\\\.\\" + module->portName();
-        return WithLibrary([&] {
+        const bool open = WithLibrary([&] {
             return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, readTimeoutMs);
         }) == 1;
+        module->clearLog();
+        return open;
     }
 
     template <typename F>
     auto withModel(F&& f) { return module->withModel<sim::CelModel>(std::forward<F>(f)); }
+    sim::CelModule local() { return withModel([](sim::CelModel& m) { return m.local(); }); }
+    sim::CelModule remote(size_t i) { return withModel([i](sim::CelModel& m) { return m.remote(i); }); }
+
+    // Frames the module received with this command byte.
+    size_t framesWith(uint8_t command) const {
+        const auto frames = module->frameBytes();
+        return static_cast<size_t>(std::count_if(frames.begin(), frames.end(), [command](const sim::Bytes& f) {
+            return f.size() > 3 && f[0] == 0xAB && f[3] == command;
+        }));
+    }
 
     // Lets posted panel commands run.
-    static void settle() { QTest::qWait(1); QApplication::processEvents(); }
+    static void settle() {
+        QTest::qWait(1);
+        QApplication::processEvents();
+    }
 
     QTemporaryDir dir;
     ScriptedOperator op;
@@ -64,5 +83,11 @@ struct CelPanelRig {
     std::unique_ptr<sim::SimServer> module;
     std::unique_ptr<CPanViewCel> panel;
 };
+
+// Command bytes of the CEL configuration frames.
+namespace celcmd {
+inline constexpr uint8_t kReadLocal = 0xD1, kReadConfig = 0xD5, kWriteConfig = 0xD6, kRestart = 0xD9,
+                         kFactoryReset = 0xDA, kSecurity = 0xDE;
+}
 
 }  // namespace testsupport
