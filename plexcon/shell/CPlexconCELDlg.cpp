@@ -90,8 +90,10 @@ CPlexconCELDlg::CPlexconCELDlg(const ShellContext& context, QWidget* parent) : Q
     layout->addWidget(buildNavigationBar());
     layout->addWidget(contentArea_, 1);
 
-    buttons_[Snap]->hide();
-    buttons_[Orlnet]->hide();
+    if (!context_.showHidden) {
+        buttons_[Snap]->hide();
+        buttons_[Orlnet]->hide();
+    }
     buttons_[Sample]->hide();
     showPanel(SerialPort);
     resize(1200, 720);
