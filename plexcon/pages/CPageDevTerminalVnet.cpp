@@ -68,13 +68,17 @@ CPageDevTerminalVnet::CPageDevTerminalVnet(CPanViewCel* panel) : panel_(panel) {
     column->addLayout(buttons);
 }
 
-void CPageDevTerminalVnet::getCommand() {
-    Operator& op = panel_->op();
+bool CPageDevTerminalVnet::portOpenAndAccessGranted(bool portClosedErrorIcon) {
     if (!PortIsOpen()) {
-        op.message(this, tr("操作失败，串口未打开！"), Icon::Critical);
-        return;
+        panel_->op().message(this, tr("操作失败，串口未打开！"), portClosedErrorIcon ? Icon::Critical : Icon::Plain);
+        return false;
     }
-    if (vnet::CheckAccess(this, op) != vnet::Access::Granted) return;
+    return vnet::CheckAccess(this, panel_->op()) == vnet::Access::Granted;
+}
+
+void CPageDevTerminalVnet::getCommand() {
+    if (!portOpenAndAccessGranted(true)) return;
+    Operator& op = panel_->op();
     std::array<uint16_t, kParameters> values{};
     for (size_t i = 0; i < kParameters; ++i) {
         const std::optional<uint16_t> value = vnet::ExchangeParameter(kCodes[i], kRead, 0);
@@ -89,12 +93,8 @@ void CPageDevTerminalVnet::getCommand() {
 }
 
 void CPageDevTerminalVnet::setCommand() {
+    if (!portOpenAndAccessGranted(false)) return;
     Operator& op = panel_->op();
-    if (!PortIsOpen()) {
-        op.message(this, tr("操作失败，串口未打开！"), Icon::Plain);
-        return;
-    }
-    if (vnet::CheckAccess(this, op) != vnet::Access::Granted) return;
     // Only a presence check: the record itself is not used.
     CelRecord scratch{};
     if (!BusyLibraryCall([&] { return QVZB_CEL_GetPropertyAll(&scratch); })) {

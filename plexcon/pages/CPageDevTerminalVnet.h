@@ -31,6 +31,10 @@ public:
 private:
     static constexpr size_t kParameters = 3;
 
+    // The first steps of both commands: false when the port is closed (reported, with the error icon or none) or
+    // the access check ended the command.
+    bool portOpenAndAccessGranted(bool portClosedErrorIcon);
+
     CPanViewCel* panel_;
     std::array<CTerminalEdit*, kParameters> fields_{};
     QPushButton* get_ = nullptr;

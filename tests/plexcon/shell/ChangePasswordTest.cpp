@@ -159,50 +159,47 @@ private slots:
         QCOMPARE(t.stored(), Padded("xyz"));
     }
 
-    void mismatchSendsNothing_data() {
+    // A mismatch is caught before anything is sent; a wrong current password after the read, before any write.
+    void refusedChangeWritesNothing_data() {
+        QTest::addColumn<QString>("currentText");
         QTest::addColumn<QString>("newText");
         QTest::addColumn<QString>("confirmText");
-        QTest::newRow("different") << QStringLiteral("abc") << QStringLiteral("abd");
-        QTest::newRow("case differs") << QStringLiteral("abc") << QStringLiteral("ABC");
-        QTest::newRow("confirmation empty") << QStringLiteral("abc") << QString();
-        QTest::newRow("new empty") << QString() << QStringLiteral("abc");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("currentEmptied");  // else the confirmation is emptied
+        QTest::addColumn<bool>("read");
+
+        const QString right = QStringLiteral("123456"), abc = QStringLiteral("abc");
+        const QString mismatch = QStringLiteral("新密码和确认新密码不匹配");
+        const QString wrong = QStringLiteral("请确认当前密码是否正确");
+        QTest::newRow("new and confirmation differ") << right << abc << QStringLiteral("abd") << mismatch << false
+                                                     << false;
+        QTest::newRow("case differs") << right << abc << QStringLiteral("ABC") << mismatch << false << false;
+        QTest::newRow("confirmation empty") << right << abc << QString() << mismatch << false << false;
+        QTest::newRow("new empty") << right << QString() << abc << mismatch << false << false;
+        QTest::newRow("current shorter") << QStringLiteral("12345") << abc << abc << wrong << true << true;
+        QTest::newRow("current longer") << QStringLiteral("1234567") << abc << abc << wrong << true << true;
+        QTest::newRow("current with a trailing space") << QStringLiteral("123456 ") << abc << abc << wrong << true
+                                                       << true;
+        QTest::newRow("current empty") << QString() << abc << abc << wrong << true << true;
     }
-    void mismatchSendsNothing() {
+    void refusedChangeWritesNothing() {
+        QFETCH(QString, currentText);
         QFETCH(QString, newText);
         QFETCH(QString, confirmText);
+        QFETCH(QString, message);
+        QFETCH(bool, currentEmptied);
+        QFETCH(bool, read);
         PasswordRig t;
         QVERIFY(t.opened);
 
-        t.change(QStringLiteral("123456"), newText, confirmText);
+        t.change(currentText, newText, confirmText);
 
-        QCOMPARE(t.rig.op.lastText(), QStringLiteral("新密码和确认新密码不匹配"));
+        QCOMPARE(t.rig.op.lastText(), message);
         QCOMPARE(t.rig.op.lastIcon(), Icon::Critical);
-        QVERIFY(t.confirm()->text().isEmpty());
+        QCOMPARE(t.current()->text(), currentEmptied ? QString() : currentText);
         QCOMPARE(t.fresh()->text(), newText);
-        QCOMPARE(t.current()->text(), QStringLiteral("123456"));
-        QVERIFY(t.commandsSent().empty());
-        QCOMPARE(t.stored(), Padded("123456"));
-    }
-
-    void wrongCurrentPasswordWritesNothing_data() {
-        QTest::addColumn<QString>("currentText");
-        QTest::newRow("shorter") << QStringLiteral("12345");
-        QTest::newRow("longer") << QStringLiteral("1234567");
-        QTest::newRow("trailing space") << QStringLiteral("123456 ");
-        QTest::newRow("empty") << QString();
-    }
-    void wrongCurrentPasswordWritesNothing() {
-        QFETCH(QString, currentText);
-        PasswordRig t;
-        QVERIFY(t.opened);
-
-        t.change(currentText, QStringLiteral("abc"), QStringLiteral("abc"));
-
-        QCOMPARE(t.rig.op.lastText(), QStringLiteral("请确认当前密码是否正确"));
-        QCOMPARE(t.rig.op.lastIcon(), Icon::Critical);
-        QVERIFY(t.current()->text().isEmpty());
-        QCOMPARE(t.confirm()->text(), QStringLiteral("abc"));
-        QCOMPARE(t.commandsSent(), std::vector<uint8_t>{kReadLocal});
+        QCOMPARE(t.confirm()->text(), currentEmptied ? confirmText : QString());
+        QCOMPARE(t.commandsSent(), read ? std::vector<uint8_t>{kReadLocal} : std::vector<uint8_t>{});
         QCOMPARE(t.stored(), Padded("123456"));
     }
 
