@@ -4,14 +4,19 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 #include "cel/CelModel.h"
+#include "discovery/RemoteDeviceList.h"
+#include "shell/LibraryLock.h"
 #include "shell/CDlgChangePass.h"
 #include "support/CelPanelRig.h"
 #include "support/TestMain.h"
@@ -53,10 +58,39 @@ protected:
     }
 };
 
+// Stands in for the remote module list where a test needs a row selected: the selection is set, not clicked.
+class FixedSelection : public RemoteDeviceList {
+public:
+    int row = -1;
+    void search() override {}
+    int selectedRow() const override { return row; }
+};
+
+// A Quickmesh panel whose remote tab (the second one) shows a FixedSelection.
+class PanelWithSelection : public CPanViewCel_Change {
+public:
+    explicit PanelWithSelection(const ShellContext& context) : CPanViewCel_Change(context) {
+        selection = new FixedSelection;
+        setRemoteList(selection);
+    }
+    FixedSelection* selection = nullptr;
+};
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
 // A Quickmesh panel on its simulated module, the password page selected.
 struct PasswordRig {
-    explicit PasswordRig(bool open = true) {
-        panel = rig.make<CPanViewCel_Change>();
+    explicit PasswordRig(bool open = true, bool fixedSelection = false) {
+        if (fixedSelection) {
+            auto* p = rig.make<PanelWithSelection>();
+            selection = p->selection;
+            panel = p;
+        } else {
+            panel = rig.make<CPanViewCel_Change>();
+        }
         page = panel->changePassPage();
         panel->selectCategory(4);
         if (open) opened = rig.openPort();
@@ -95,6 +129,7 @@ struct PasswordRig {
     CelPanelRig rig;
     CPanViewCel* panel = nullptr;
     CDlgChangePass* page = nullptr;
+    FixedSelection* selection = nullptr;
     bool opened = false;
 };
 
@@ -234,12 +269,9 @@ private slots:
     void remoteModeWithoutSelectionSendsNothing() {
         PasswordRig t;
         QVERIFY(t.opened);
-        QTabBar* tabs = t.panel->deviceTabs()->tabBar();
-        int remoteTab = -1;
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->tabText(i) == QStringLiteral("远程模块")) remoteTab = i;
-        QVERIFY(remoteTab >= 0);
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(remoteTab).center());
+        QTabWidget* tabs = t.panel->deviceTabs();
+        QCOMPARE(tabs->tabText(1), QStringLiteral("远程模块"));
+        ClickTab(tabs, 1);
         QVERIFY(t.panel->remoteMode());
 
         t.change(QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
@@ -247,6 +279,52 @@ private slots:
         QCOMPARE(t.rig.op.lastText(), CPanViewCel::NoSelectionMessage());
         QCOMPARE(t.rig.op.lastIcon(), Icon::Critical);
         QVERIFY(t.commandsSent().empty());
+    }
+
+    // A module added by hand with the first simulated remote's channel, rate and address (or an address nobody
+    // has), selected in the remote tab.
+    void changesTheSelectedRemoteModule_data() {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("currentText");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("remotePassword");
+        QTest::newRow("right password") << 0x0101 << QStringLiteral("123456") << QStringLiteral("修改配置成功")
+                                        << int(Icon::Information) << QStringLiteral("abc");
+        QTest::newRow("wrong password") << 0x0101 << QStringLiteral("654321") << QStringLiteral("请确认当前密码是否正确")
+                                        << int(Icon::Critical) << QStringLiteral("123456");
+        QTest::newRow("no module answers") << 0x0999 << QStringLiteral("123456") << QStringLiteral("获取设备属性失败!")
+                                           << int(Icon::Plain) << QStringLiteral("123456");
+    }
+    void changesTheSelectedRemoteModule() {
+        QFETCH(int, address);
+        QFETCH(QString, currentText);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(QString, remotePassword);
+        PasswordRig t(true, true);
+        QVERIFY(t.opened);
+        const auto [channel, rate] = t.rig.withModel([](sim::CelModel& m) {
+            return std::pair<int, int>(m.remote(0).liveChannel(), m.remote(0).liveRate());
+        });
+        QCOMPARE(WithLibrary([&] { return QVZB_CEL_HandAddDev(1, channel, rate, 0x1A2B, address, 0xAA); }), 0);
+        const int index = WithLibrary([] { return QVZB_CEL_GetSearchDevCount(); }) - 1;
+        // The search list is the library's, shared by the tests of this program.
+        const auto removeEntry = qScopeGuard([index] { WithLibrary([index] { return QVZB_CEL_DeleteDev(index); }); });
+        t.selection->row = index;
+        ClickTab(t.panel->deviceTabs(), 1);
+        QVERIFY(t.panel->remoteMode());
+
+        t.change(currentText, QStringLiteral("abc"), QStringLiteral("abc"));
+
+        QCOMPARE(t.rig.op.lastText(), message);
+        QCOMPARE(int(t.rig.op.lastIcon()), icon);
+        const std::vector<uint8_t> sent = t.commandsSent();
+        const bool written = std::find(sent.begin(), sent.end(), kWriteConfig) != sent.end();
+        QCOMPARE(written, remotePassword == QStringLiteral("abc"));
+        QCOMPARE(t.rig.withModel([](sim::CelModel& m) { return QString::fromStdString(m.remote(0).password()); }),
+                 remotePassword);
+        QCOMPARE(t.stored(), Padded("123456"));
     }
 
     void enterAndEscapeDoNothing() {
