@@ -137,9 +137,7 @@ void CPageDevBaseCel::fill(const CelRecord& r) {
 }
 
 void CPageDevBaseCel::collect(CelRecord& r) {
-    const QByteArray name = ToModuleText(name_->text()).left(sizeof r.deviceName);
-    std::memset(r.deviceName, 0, sizeof r.deviceName);
-    std::memcpy(r.deviceName, name.constData(), static_cast<size_t>(name.size()));
+    ToModuleField(name_->text(), r.deviceName, sizeof r.deviceName);
     CollectEntry(channel_, r.channel, kFirstChannel);
     CollectEntry(deviceType_, r.deviceType);
     CollectEntry(sendMode_, r.sendMode);

@@ -33,14 +33,6 @@ CDevNameEdit* MaskedField() {
 
 }  // namespace
 
-QByteArray CDlgChangePass::StoredPassword(const CelRecord& record) {
-    return QByteArray(record.password, static_cast<qsizetype>(strnlen(record.password, kPasswordWidth)));
-}
-
-bool CDlgChangePass::PasswordMatches(const CelRecord& record, const QString& entry) {
-    return ToModuleText(entry) == StoredPassword(record);
-}
-
 CDlgChangePass::CDlgChangePass(CPanViewCel* panel) : panel_(panel) {
     current_ = MaskedField();
     new_ = MaskedField();
@@ -102,16 +94,15 @@ void CDlgChangePass::changeCommand() {
     }
     CelRecord record{};
     if (!readRecord(remote, index, record)) return;
-    if (!PasswordMatches(record, current_->text())) {
+    if (!ModulePasswordMatches(record.password, kPasswordWidth, current_->text())) {
         op.message(this, tr("请确认当前密码是否正确"), Icon::Critical);
         current_->clear();
         return;
     }
 
     // 16 bytes of module text, zero-padded; a 16-byte password has no terminating zero.
-    char value[kPasswordWidth] = {};
-    const QByteArray text = ToModuleText(new_->text()).left(static_cast<qsizetype>(kPasswordWidth));
-    std::memcpy(value, text.constData(), static_cast<size_t>(text.size()));
+    char value[kPasswordWidth];
+    ToModuleField(new_->text(), value, kPasswordWidth);
     const int submitted = BusyLibraryCall([&] {
         if (remote) {
             QVZB_CEL_SetRemoteDevProperty(index, kPasswordProperty, value, kPasswordWidth);

@@ -21,11 +21,6 @@ public:
 
     QPushButton* changeButton() const { return change_; }
 
-    // The record's password as stored: its bytes up to the first zero byte, or all 16.
-    static QByteArray StoredPassword(const CelRecord& record);
-    // Whether the whole entry, as module text, is the record's password.
-    static bool PasswordMatches(const CelRecord& record, const QString& entry);
-
 protected:
     // Enter and Escape do nothing here: the page is part of the panel, not a dialog of its own.
     void keyPressEvent(QKeyEvent* event) override;
