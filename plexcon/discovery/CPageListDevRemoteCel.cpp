@@ -26,14 +26,14 @@ constexpr int kHandAddedWord = 1;
 constexpr int kHandAddedRate = 0;
 constexpr int kHandAddedState = 0xAA;
 
-QStringList ChannelEntries() {
+}  // namespace
+
+QStringList CPageListDevRemoteCel::ChannelEntries() {
     QStringList items;
     for (int c = CDlgSearchCel::kFirstChannel; c < CDlgSearchCel::kFirstChannel + CDlgSearchCel::kChannels; ++c)
-        items << QStringLiteral("Channel %1 (%2MHz)").arg(c).arg(2405 + 5 * (c - CDlgSearchCel::kFirstChannel));
+        items << tr("Channel %1 (%2MHz)").arg(c).arg(2405 + 5 * (c - CDlgSearchCel::kFirstChannel));
     return items;
 }
-
-}  // namespace
 
 CPageListDevRemoteCel::CPageListDevRemoteCel(CPanViewCel* panel) : panel_(panel) {
     rows_ = new QTreeWidget;

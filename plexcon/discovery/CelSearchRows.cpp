@@ -37,8 +37,8 @@ std::vector<CelSearchEntry> CelSearchRows::ReadLibrary() {
 }
 
 QStringList CelSearchRows::Columns(const CelSearchEntry& e) {
-    static const char* const kRates[] = {"250k", "500K", "1M"};
-    const QString rate = e.rate >= 0 && e.rate < 3 ? QString::fromLatin1(kRates[e.rate]) : QString();
+    const QString rates[] = {tr("250k"), tr("500K"), tr("1M")};
+    const QString rate = e.rate >= 0 && e.rate < 3 ? rates[e.rate] : QString();
     const QString state = e.state == kUpgradeState ? tr("固件升级模式") : tr("正常模式");
     return {QString::number(e.channel), rate, Word(e.panId), Word(e.address), state};
 }
