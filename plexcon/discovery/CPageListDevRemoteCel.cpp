@@ -40,8 +40,9 @@ CPageListDevRemoteCel::CPageListDevRemoteCel(CPanViewCel* panel) : panel_(panel)
     rows_->setObjectName(QStringLiteral("remoteRows"));
     rows_->setColumnCount(5);
     rows_->setHeaderLabels({tr("通道号"), tr("速 率"), tr("网络号"), tr("本地网络地址"), tr("状 态")});
-    const int widths[] = {43, 48, 53, 75, 55};
-    for (int c = 0; c < 5; ++c) rows_->setColumnWidth(c, widths[c]);
+    // Each column as wide as its caption or contents, so none is clipped in the narrow device tab.
+    for (int c = 0; c < 4; ++c) rows_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    rows_->header()->setStretchLastSection(true);
     rows_->setRootIsDecorated(false);
     rows_->setSortingEnabled(false);
     rows_->setSelectionMode(QAbstractItemView::ExtendedSelection);
