@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "radlink.h"
+#include "shell/LibraryCall.h"
 #include "shell/LibraryLock.h"
 #include "shell/SettingsFile.h"
 
@@ -206,11 +207,17 @@ void CDlgSearchCel::stopAndJoinWorker() {
         std::lock_guard<std::mutex> lock(workerMutex_);
         done = workerDone_;
     }
-    if (!done) searching_ = false;
+    if (done) {
+        worker_.join();
+        return;
+    }
+    BusyCursor busy;  // the worker ends after the call it is in
+    searching_ = false;
     worker_.join();
 }
 
 void CDlgSearchCel::stopCommand() {
+    BusyCursor busy;
     searching_ = false;
     awaitWorker(kStopWait);
 }
