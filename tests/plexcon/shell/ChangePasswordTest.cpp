@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "cel/CelModel.h"
-#include "discovery/RemoteDeviceList.h"
 #include "shell/LibraryLock.h"
 #include "shell/CDlgChangePass.h"
 #include "support/CelPanelRig.h"
@@ -59,23 +58,6 @@ protected:
 };
 
 // Stands in for the remote module list where a test needs a row selected: the selection is set, not clicked.
-class FixedSelection : public RemoteDeviceList {
-public:
-    int row = -1;
-    void search() override {}
-    int selectedRow() const override { return row; }
-};
-
-// A Quickmesh panel whose remote tab (the second one) shows a FixedSelection.
-class PanelWithSelection : public CPanViewCel_Change {
-public:
-    explicit PanelWithSelection(const ShellContext& context) : CPanViewCel_Change(context) {
-        selection = new FixedSelection;
-        setRemoteList(selection);
-    }
-    FixedSelection* selection = nullptr;
-};
-
 void ClickTab(QTabWidget* tabs, int index) {
     QTabBar* bar = tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
@@ -83,14 +65,8 @@ void ClickTab(QTabWidget* tabs, int index) {
 
 // A Quickmesh panel on its simulated module, the password page selected.
 struct PasswordRig {
-    explicit PasswordRig(bool open = true, bool fixedSelection = false) {
-        if (fixedSelection) {
-            auto* p = rig.make<PanelWithSelection>();
-            selection = p->selection;
-            panel = p;
-        } else {
-            panel = rig.make<CPanViewCel_Change>();
-        }
+    explicit PasswordRig(bool open = true) {
+        panel = rig.make<CPanViewCel_Change>();
         page = panel->changePassPage();
         panel->selectCategory(4);
         if (open) opened = rig.openPort();
@@ -129,7 +105,6 @@ struct PasswordRig {
     CelPanelRig rig;
     CPanViewCel* panel = nullptr;
     CDlgChangePass* page = nullptr;
-    FixedSelection* selection = nullptr;
     bool opened = false;
 };
 
@@ -302,18 +277,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         QFETCH(QString, remotePassword);
-        PasswordRig t(true, true);
+        PasswordRig t;
         QVERIFY(t.opened);
-        const auto [channel, rate] = t.rig.withModel([](sim::CelModel& m) {
-            return std::pair<int, int>(m.remote(0).liveChannel(), m.remote(0).liveRate());
-        });
-        QCOMPARE(WithLibrary([&] { return QVZB_CEL_HandAddDev(1, channel, rate, 0x1A2B, address, 0xAA); }), 0);
-        const int index = WithLibrary([] { return QVZB_CEL_GetSearchDevCount(); }) - 1;
-        // The search list is the library's, shared by the tests of this program.
-        const auto removeEntry = qScopeGuard([index] { WithLibrary([index] { return QVZB_CEL_DeleteDev(index); }); });
-        t.selection->row = index;
-        ClickTab(t.panel->deviceTabs(), 1);
-        QVERIFY(t.panel->remoteMode());
+        const int channel = t.rig.remote(0).liveChannel();
+        QVERIFY(t.rig.addByHand(channel, static_cast<uint16_t>(address)));
 
         t.change(currentText, QStringLiteral("abc"), QStringLiteral("abc"));
 

@@ -65,16 +65,14 @@ struct CelPanelRig {
         return open;
     }
 
-    // Remote module i goes into the remote list the way an operator adds it by hand (its channel, its address,
-    // "添加"; the module must be on air rate 0), its row is selected and the remote tab made current.
-    bool addRemoteByHand(size_t i) {
-        const sim::CelModule m = remote(i);
+    // A module goes into the remote list the way an operator adds one by hand (its channel, its address, "添加";
+    // air rate 0), its row is selected and the remote tab made current.
+    bool addByHand(int channel, uint16_t address) {
         CPageListDevRemoteCel* list = panel->remoteCelList();
         if (!list) return false;
         panel->deviceTabs()->setCurrentIndex(1);
-        Field<QComboBox>(list, QStringLiteral("通道号"))->setCurrentIndex(m.liveChannel() - 11);
-        auto* address = Field<QLineEdit>(list, QStringLiteral("本地网络地址"));
-        address->setText(QStringLiteral("0x%1").arg(m.liveAddress(), 4, 16, QLatin1Char('0')));
+        Field<QComboBox>(list, QStringLiteral("通道号"))->setCurrentIndex(channel - 11);
+        Field<QLineEdit>(list, QStringLiteral("本地网络地址"))->setText(QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0')));
         const int before = list->rows()->topLevelItemCount();
         QTest::mouseClick(Button(list, QStringLiteral("添加")), Qt::LeftButton);
         if (list->rows()->topLevelItemCount() != before + 1) return false;
@@ -82,6 +80,11 @@ struct CelPanelRig {
         module->clearLog();
         op.clear();
         return panel->remoteMode() && panel->selectedRemote() == before;
+    }
+    // Simulated remote module i, which must be on air rate 0.
+    bool addRemoteByHand(size_t i) {
+        const sim::CelModule m = remote(i);
+        return m.liveRate() == 0 && addByHand(m.liveChannel(), m.liveAddress());
     }
 
     template <typename F>
