@@ -15,6 +15,7 @@
 #include "controls/CDataEdit.h"
 #include "discovery/CDlgSearchCel.h"
 #include "discovery/CelSearchRows.h"
+#include "pages/PageLists.h"
 #include "shell/CPanViewCel.h"
 #include "shell/LibraryCall.h"
 
@@ -27,13 +28,6 @@ constexpr int kHandAddedRate = 0;
 constexpr int kHandAddedState = 0xAA;
 
 }  // namespace
-
-QStringList CPageListDevRemoteCel::ChannelEntries() {
-    QStringList items;
-    for (int c = CDlgSearchCel::kFirstChannel; c < CDlgSearchCel::kFirstChannel + CDlgSearchCel::kChannels; ++c)
-        items << tr("Channel %1 (%2MHz)").arg(c).arg(2405 + 5 * (c - CDlgSearchCel::kFirstChannel));
-    return items;
-}
 
 CPageListDevRemoteCel::CPageListDevRemoteCel(CPanViewCel* panel) : panel_(panel) {
     rows_ = new QTreeWidget;
@@ -65,7 +59,7 @@ CPageListDevRemoteCel::CPageListDevRemoteCel(CPanViewCel* panel) : panel_(panel)
     auto* addGroup = new QGroupBox(tr("手动添加"));
     auto* addGrid = new QGridLayout(addGroup);
     addChannel_ = new QComboBox;
-    addChannel_->addItems(ChannelEntries());
+    addChannel_->addItems(CelChannelEntries());
     addChannel_->setCurrentIndex(0);
     addAddress_ = new CDataEdit;
     auto* add = new QPushButton(tr("添加"));

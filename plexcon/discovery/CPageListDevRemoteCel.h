@@ -25,8 +25,6 @@ public:
     QTreeWidget* rows() const { return rows_; }
 
 private:
-    // The manual-add channel list: "Channel 11 (2405MHz)" and on, position + 11 = channel.
-    static QStringList ChannelEntries();
     void addCommand();
     void resetCommand();
     void rowMenu(const QPoint& at);
