@@ -92,9 +92,10 @@ void ShootQuickmesh() {
     s.panel->selectCategory(4);
     Shot(QStringLiteral("quickmesh-security"));
 
-    // The search dialog: every channel at 250K, pictured mid-search, then closed with "退出".
+    // The search dialog (a first run checks no box): every channel at 250K, pictured mid-search, then closed with "退出".
     testsupport::WhenModal([](QWidget* dialog) {
         Click(dialog, QStringLiteral("全选"));
+        Click(dialog, QStringLiteral("250K"));
         Click(dialog, QStringLiteral("搜索"));
         QTest::qWait(1500);
         Shot(QStringLiteral("quickmesh-search"));
