@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "controls/CTerminalEdit.h"
+#include "pages/PageLayout.h"
 #include "pages/VnetAccess.h"
 #include "radlink.h"
 #include "shell/CPanViewCel.h"
@@ -52,20 +53,9 @@ CPageDevTerminalVnet::CPageDevTerminalVnet(CPanViewCel* panel) : panel_(panel) {
 
     get_ = new QPushButton(tr("获取信息"));
     set_ = new QPushButton(tr("更改配置"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {get_, set_}) {
-        b->setMinimumSize(110, 30);
-        buttons->addWidget(b);
-    }
     connect(get_, &QPushButton::clicked, this, &CPageDevTerminalVnet::getCommand);
     connect(set_, &QPushButton::clicked, this, &CPageDevTerminalVnet::setCommand);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
-    column->addLayout(grid);
-    column->addStretch();
-    column->addLayout(buttons);
+    LayOutPage(this, grid, {get_, set_});
 }
 
 bool CPageDevTerminalVnet::portOpenAndAccessGranted(bool portClosedErrorIcon) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "pages/PageLayout.h"
 #include "pages/VnetAccess.h"
 #include "shell/CPanViewCel.h"
 #include "shell/LibraryCall.h"
@@ -63,20 +64,9 @@ CelConfigPage::CelConfigPage(CPanViewCel* panel, Traits traits) : panel_(panel),
 
     get_ = new QPushButton(tr("获取信息"));
     modify_ = new QPushButton(tr("更改配置"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {get_, modify_}) {
-        b->setMinimumSize(110, 30);
-        buttons->addWidget(b);
-    }
     connect(get_, &QPushButton::clicked, this, &CelConfigPage::getCommand);
     connect(modify_, &QPushButton::clicked, this, &CelConfigPage::modifyCommand);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
-    column->addLayout(grid_);
-    column->addStretch();
-    column->addLayout(buttons);
+    LayOutPage(this, grid_, {get_, modify_});
 }
 
 QLabel* CelConfigPage::addField(int row, int column, const QString& caption, QWidget* field) {
