@@ -80,12 +80,7 @@ CPageDevADCel::CPageDevADCel(CPanViewCel* panel) : panel_(panel) {
 CPageDevADCel::~CPageDevADCel() { worker_.stop(); }
 
 void CPageDevADCel::publishTarget() {
-    int target = polltarget::kLocal;
-    if (panel_->remoteMode()) {
-        const int index = panel_->selectedRemote();
-        target = index < 0 ? polltarget::kNoneSelected : index;
-    }
-    target_.store(target);
+    target_.store(polltarget::Of(panel_->remoteMode(), panel_->selectedRemote()));
 }
 
 void CPageDevADCel::realtimeClicked(bool on) {

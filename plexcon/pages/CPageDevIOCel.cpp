@@ -125,12 +125,7 @@ void CPageDevIOCel::takeValues() {
 }
 
 void CPageDevIOCel::publishTarget() {
-    int target = polltarget::kLocal;
-    if (panel_->remoteMode()) {
-        const int index = panel_->selectedRemote();
-        target = index < 0 ? polltarget::kNoneSelected : index;
-    }
-    target_.store(target);
+    target_.store(polltarget::Of(panel_->remoteMode(), panel_->selectedRemote()));
 }
 
 void CPageDevIOCel::modeClicked(QCheckBox* box) {

@@ -53,4 +53,9 @@ private:
 namespace polltarget {
 inline constexpr int kLocal = -1;
 inline constexpr int kNoneSelected = -2;  // remote mode without a selected row
+// The target of a panel in remote mode or not, with the selected remote row (-1 for none).
+inline int Of(bool remoteMode, int selectedRow) {
+    if (!remoteMode) return kLocal;
+    return selectedRow < 0 ? kNoneSelected : selectedRow;
+}
 }  // namespace polltarget

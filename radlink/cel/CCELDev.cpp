@@ -301,9 +301,9 @@ bool CCELDev::EndUpgrade(uint16_t address, uint16_t controlWord) {
 
 bool CCELDev::Upgrade(int target, const CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord,
                       const UpgradeObserver& observer) {
-    if (!PortOpen()) return false;
     const size_t total = image.BlockCount();
     if (!Report(observer, 0, total)) return false;  // stopped before anything was sent
+    if (!PortOpen()) return false;
     return OnTarget(target, [&] {
         if (runState == kNormalFirmware &&
             !CommandWithRestart(Op::UpgradeBegin, ControlFrame(kUpgradeBegin, address, controlWord), address,

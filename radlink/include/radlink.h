@@ -426,8 +426,9 @@ RADLINK_API int QVZB_SNAP_SetRemoteResetToDefault(int index);
 /* Progress of an upgrade: called before anything is sent (accepted 0), then after every block the module accepted
  * (accepted 1 .. total, total = the image's block count). Return 0 to ask the upgrade to stop before its next
  * block: it then ends as after a block refused three times (CEL: end of upgrade and restart; ORLNET: the module
- * stays in upgrade mode) and gives RADLINK_UPGRADE_STOPPED. Called on the caller's thread from inside the upgrade:
- * it must not call the library. */
+ * stays in upgrade mode) and gives RADLINK_UPGRADE_STOPPED. A callback that answers 0 at once checks the image and
+ * the index without sending anything. Called on the caller's thread from inside the upgrade: it must not call the
+ * library. */
 typedef int (*RADLINK_UpgradeProgress)(void* context, int accepted, int total);
 
 /* The CEL firmware upgrade of QVZB_CEL_UpdateWithFileNameLocal (index -1) or ...Remote (index), the same frames

@@ -50,7 +50,7 @@ class IoPagesTest : public QObject {
         rig_ = std::make_unique<CelPanelRig>();
         rig_->context.showHidden = showHidden;
         panel_ = rig_->make<CPanViewCel_Change>();
-        QVERIFY(rig_->openPort());
+        QVERIFY(rig_->openPort(200));
     }
 
 private slots:

@@ -88,7 +88,7 @@ class UpgradeDialogTest : public QObject {
 
     void start() {
         rig_ = std::make_unique<CelPanelRig>();
-        QVERIFY(rig_->openPort());
+        QVERIFY(rig_->openPort(200));
         address_ = rig_->local().netAddress();
         dialog_ = std::make_unique<CDlgUpgradeCel>(rig_->context);
         dialog_->setTarget(UpgradeDialog::kLocalTarget, 0xAA, address_, 1);
@@ -247,13 +247,13 @@ private slots:
 
     void theAdvancedPageOpensTheDialogForTheModuleOnlyWithTheHiddenScreens() {
         rig_ = std::make_unique<CelPanelRig>();
-        QVERIFY(rig_->openPort());
+        QVERIFY(rig_->openPort(200));
         auto* panel = rig_->make<CPanViewCel_Change>();
         QVERIFY(!panel->advPage()->upgradeButton()->isEnabled());
 
         rig_ = std::make_unique<CelPanelRig>();
         rig_->context.showHidden = true;
-        QVERIFY(rig_->openPort());
+        QVERIFY(rig_->openPort(200));
         panel = rig_->make<CPanViewCel_Change>();
         QVERIFY(panel->advPage()->upgradeButton()->isEnabled());
         bool opened = false;
@@ -275,7 +275,7 @@ private slots:
         rig_ = std::make_unique<CelPanelRig>();  // for the operator and the folders
         sim::SimServer orlnet(std::make_unique<sim::OrlnetModel>());
         const std::string name = "\\\\.\\" + orlnet.portName();
-        QVERIFY(WithLibrary([&] { return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, 40); }) == 1);
+        QVERIFY(WithLibrary([&] { return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, 200); }) == 1);
         OrlnetConfig record{};
         QVERIFY(WithLibrary([&] { return QVZB_ORLNET_GetPropertyAll(&record); }) == 1);
         orlnet.clearLog();
