@@ -1,4 +1,5 @@
-// "高级设置": factory reset of the module of the current tab. The upgrade button is shown disabled.
+// "高级设置": factory reset of the module of the current tab, and the firmware upgrade, whose button is enabled
+// only when the hidden screens are shown (--show-hidden).
 #pragma once
 
 #include <QWidget>
@@ -12,6 +13,8 @@ public:
     explicit CPageDevAdvCel(CPanViewCel* panel);
 
     void factoryReset();
+    // Reads the module of the current tab and opens CDlgUpgradeCel for it, modally.
+    void upgrade();
     QPushButton* upgradeButton() const { return upgrade_; }
 
 private:

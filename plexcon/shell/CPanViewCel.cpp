@@ -5,9 +5,11 @@
 #include "discovery/CPageListDevRemoteCel.h"
 #include "discovery/CPageListLocalDev.h"
 #include "pages/CLowPowerDlg.h"
+#include "pages/CPageDevADCel.h"
 #include "pages/CPageDevAdvCel.h"
 #include "pages/CPageDevBaseCel.h"
 #include "pages/CPageDevComCel.h"
+#include "pages/CPageDevIOCel.h"
 #include "pages/CPageDevTerminalVnet.h"
 #include "pages/CPageDevTranCel.h"
 #include "shell/CDlgChangePass.h"
@@ -39,6 +41,15 @@ CPanViewCel::CPanViewCel(const ShellContext& context, Kind kind, QWidget* parent
     }
     changePass_ = new CDlgChangePass(this);
     addCategory(tr("安全设置"), changePass_);
+    io_ = new CPageDevIOCel(this);
+    ad_ = new CPageDevADCel(this);
+    if (context.showHidden) {
+        addCategory(tr("IO测试"), io_);
+        addCategory(tr("AD采样"), ad_);
+    } else {
+        addHiddenPage(io_);
+        addHiddenPage(ad_);
+    }
     selectCategory(0);
 
     if (kind_ != Kind::Vnet) {

@@ -7,9 +7,11 @@
 
 class CDlgChangePass;
 class CLowPowerDlg;
+class CPageDevADCel;
 class CPageDevAdvCel;
 class CPageDevBaseCel;
 class CPageDevComCel;
+class CPageDevIOCel;
 class CPageDevTerminalVnet;
 class CPageDevTranCel;
 class CPageListDevRemoteCel;
@@ -33,6 +35,9 @@ public:
     CLowPowerDlg* lowPowerPage() const { return lowPower_; }
     CPageDevTerminalVnet* terminalPage() const { return terminal_; }
     CDlgChangePass* changePassPage() const { return changePass_; }
+    // The IO and analogue-input pages: no category row leads to them unless the hidden screens are shown.
+    CPageDevIOCel* ioPage() const { return io_; }
+    CPageDevADCel* adPage() const { return ad_; }
 
 protected:
     enum class Kind { Vnet, Quickmesh, LowPower };
@@ -52,6 +57,8 @@ private:
     CLowPowerDlg* lowPower_ = nullptr;
     CPageDevTerminalVnet* terminal_ = nullptr;
     CDlgChangePass* changePass_ = nullptr;
+    CPageDevIOCel* io_ = nullptr;
+    CPageDevADCel* ad_ = nullptr;
 };
 
 class CPanViewCel_Change : public CPanViewCel {

@@ -14,6 +14,7 @@
 #include "cel/CelRecord.h"
 #include "core/SearchKey.h"
 #include "core/SearchList.h"
+#include "core/UpgradeProgress.h"
 
 namespace radlink {
 
@@ -60,7 +61,9 @@ public:
     std::optional<uint8_t> ReadIoPort(int target);
     bool WriteIoLine(int target, int bit, bool high);
     std::optional<uint8_t> ReadAd(int target, uint8_t channel);
-    bool Upgrade(int target, const cel::CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord);
+    // Tells `observer` of every accepted block; its stop request ends the upgrade as a refused block does.
+    bool Upgrade(int target, const cel::CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord,
+                 const UpgradeObserver& observer = {});
 
 private:
     enum class Op {
