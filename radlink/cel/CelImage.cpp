@@ -1,21 +1,12 @@
 #include "cel/CelImage.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace radlink::cel {
 
 std::optional<CelImage> CelImage::Load(const char* path) {
-    if (!UsableImagePath(path)) return std::nullopt;
-    // Only a regular file is an image: a device or a pipe (/dev/zero, a FIFO) would be read without end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return Parse(std::move(bytes));
+    auto bytes = ReadImageFile(path);
+    if (!bytes) return std::nullopt;
+    return Parse(std::move(*bytes));
 }
 
 std::optional<CelImage> CelImage::Parse(std::vector<uint8_t> bytes) {

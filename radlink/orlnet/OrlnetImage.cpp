@@ -1,6 +1,7 @@
 #include "orlnet/OrlnetImage.h"
 
-#include <fstream>
+#include <algorithm>
+#include <span>
 
 #include "core/ImageFile.h"
 
@@ -9,25 +10,22 @@ namespace radlink::orlnet {
 static_assert(kImageBlockSize == kBlockData);
 
 std::optional<Image> LoadImage(const char* path) {
-    if (!UsableImagePath(path)) return std::nullopt;
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return std::nullopt;
-    const std::streamoff size = file.tellg();
-    constexpr auto kHeaderSize = static_cast<std::streamoff>(kImageHeaderSize);
-    uint8_t header[kImageHeaderSize];
-    if (size < kHeaderSize || !file.seekg(0) || !file.read(reinterpret_cast<char*>(header), kHeaderSize))
-        return std::nullopt;
-    const auto layout = ReadImageHeader(header, static_cast<uint64_t>(size));
+    const auto bytes = ReadImageFile(path);
+    if (!bytes || bytes->size() < kImageHeaderSize) return std::nullopt;
+    const std::span<const uint8_t> file(*bytes);
+    const auto layout = ReadImageHeader(file.first<kImageHeaderSize>(), file.size());
     if (!layout) return std::nullopt;
 
     constexpr Op kRegionOps[2] = {Op::BlockRegion1, Op::BlockRegion2};
     Image image;
+    size_t at = kImageHeaderSize;
     for (int r = 0; r < 2; ++r) {
         const ImageRegion& region = layout->regions[r];
-        for (size_t i = 0; i < region.blocks; ++i) {
+        for (size_t i = 0; i < region.blocks; ++i, at += kBlockData) {
             ImageBlock block{static_cast<int32_t>(region.start + static_cast<int64_t>(i * kBlockData)), kRegionOps[r],
                              {}};
-            if (!file.read(reinterpret_cast<char*>(block.data.data()), kBlockData)) return std::nullopt;
+            const auto data = file.subspan(at, kBlockData);
+            std::copy(data.begin(), data.end(), block.data.begin());
             image.blocks.push_back(block);
         }
     }

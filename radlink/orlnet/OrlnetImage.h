@@ -20,8 +20,8 @@ struct Image {
     std::vector<ImageBlock> blocks;  // in sending order
 };
 
-// Reads and checks an image: refused (nothing) when the name is not usable, the file cannot be read, or it is
-// too short for the blocks its header declares. Only the header and the declared blocks are read.
+// Reads and checks an image: refused (nothing) when the name is not usable, it is not a regular file that can be
+// read, or it is too short for the blocks its header declares. Only the declared blocks are taken.
 std::optional<Image> LoadImage(const char* path);
 
 }  // namespace radlink::orlnet
