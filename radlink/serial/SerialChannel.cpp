@@ -77,8 +77,9 @@ int SerialChannel::Open(const char* portName, int baud, int byteSize, int parity
                         int rtsControl, int ctsFlow, int dsrFlow, uint32_t readTimeoutMs,
                         uint32_t writeTimeoutMs) {
     if (IsOpen()) Close();
-    if (portName == nullptr) return 0;
-    portName_.assign(portName, strnlen(portName, kPortNameCapacity - 1));
+    // A name that does not fit is refused whole: cut short it could name another device.
+    if (portName == nullptr || strnlen(portName, kPortNameCapacity) >= kPortNameCapacity) return 0;
+    portName_.assign(portName);
 
     int fd = ::open(DevicePath(portName_.c_str()).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return 0;
