@@ -15,7 +15,6 @@ using namespace snap;
 namespace {
 
 constexpr int kTimeoutHint = 1500;  // passed to the channel, which ignores it
-constexpr size_t kReadCapacity = 1024;
 constexpr auto kLocalRestartPause = std::chrono::milliseconds(400);
 constexpr auto kRemoteRestartPause = std::chrono::milliseconds(300);
 constexpr size_t kPasswordWireSize = 9;
@@ -145,9 +144,10 @@ int CSnapDev::FactoryDefaults(SnapTarget target) {
 }
 
 int CSnapDev::WriteEeprom(SnapTarget target, uint8_t address, std::span<const uint8_t> data) {
-    Bytes payload{address};
-    payload.insert(payload.end(), data.begin(), data.end());
+    if (data.size() > kMaxEepromWrite) return 0;
     return OnTarget(target, 0, [&](const Address& to, CSnapDev&) {
+        Bytes payload{address};  // the caller's bytes are read only for a write that goes out
+        payload.insert(payload.end(), data.begin(), data.end());
         return Exchange(to, Command::WriteEeprom, payload) ? RestartAt(kLocalAddress) : 0;
     });
 }
