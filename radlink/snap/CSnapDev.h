@@ -86,7 +86,8 @@ private:
     void SwitchToRemote(const CSnapDev& entry) { Tune(entry.current_.CHANNAL, entry.current_.DRATE); }
     void RestoreLocal() { Tune(current_.CHANNAL, current_.DRATE); }
     std::optional<snap::Bytes> FetchPassword(const snap::Address& to, CSnapDev& module);
-    void TakeSearchAnswer(std::span<const uint8_t, snap::kSearchBodySize> body, uint8_t rate);
+    // Adds the module of a search answer to the list; false when it is listed already.
+    bool TakeSearchAnswer(std::span<const uint8_t, snap::kSearchBodySize> body, uint8_t rate);
     static void StoreText(char (&field)[kPasswordTextSize], std::span<const uint8_t> bytes);
 
     SerialChannel* channel_;

@@ -20,12 +20,15 @@ struct Fault {
         Split,         // send the first `at` bytes, pause `ms`, then the rest
         Stray,         // after the answer, pause `ms`, then send `count` bytes of `value` unasked
         Replace,       // answer with `bytes` instead
+        Babble,        // after the answer, send `bytes` (the answer's last block when empty) again and again, every
+                       // `ms`, for `lasting` or until the next request arrives
     };
     Kind kind = Kind::NoAnswer;
     size_t at = 0;
     size_t count = 0;
     uint8_t value = 0;
     std::chrono::milliseconds ms{0};
+    std::chrono::milliseconds lasting{0};
     std::vector<uint8_t> bytes;
 
     // Which requests it applies to: all when unset, else those whose byte `matchAt` equals `matchValue`.
@@ -56,6 +59,10 @@ struct Fault {
         Fault f = of(Kind::Stray); f.count = n; f.ms = after; f.value = v; return f;
     }
     static Fault replace(std::vector<uint8_t> b) { Fault f = of(Kind::Replace); f.bytes = std::move(b); return f; }
+    static Fault babble(std::chrono::milliseconds every, std::chrono::milliseconds lasting,
+                        std::vector<uint8_t> b = {}) {
+        Fault f = of(Kind::Babble); f.ms = every; f.lasting = lasting; f.bytes = std::move(b); return f;
+    }
 
     // Restricts the fault to requests with `v` at byte `index` (e.g. the command byte).
     Fault& onlyWhen(size_t index, uint8_t v) { matchAt = index; matchValue = v; return *this; }

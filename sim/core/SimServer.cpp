@@ -189,6 +189,11 @@ std::vector<Reply> SimServer::applyFaults(std::span<const uint8_t> request, std:
                 }
                 break;
             case Fault::Kind::Stray: replies.push_back(Reply{Bytes(f.count, f.value), f.ms}); break;
+            case Fault::Kind::Babble: {
+                Bytes block = !f.bytes.empty() || replies.empty() ? f.bytes : replies.back().bytes;
+                if (!block.empty()) replies.push_back(Reply{std::move(block), f.ms, f.ms, f.lasting});
+                break;
+            }
         }
     }
     return replies;
@@ -215,6 +220,10 @@ void SimServer::serveFrame(Bytes frame, Clock::time_point arrived) {
 void SimServer::transmit(const std::vector<Reply>& replies, Clock::time_point start) {
     Clock::time_point t = start;
     for (const Reply& reply : replies) {
+        if (reply.repeatFor.count() > 0) {
+            repeat(reply);
+            return;
+        }
         t += reply.delay;
         int baud = pacingBaud_.load();
         if (baud <= 0) {
@@ -240,6 +249,17 @@ void SimServer::transmit(const std::vector<Reply>& replies, Clock::time_point st
         }
         t += bt * static_cast<int>(reply.bytes.size());
         std::this_thread::sleep_until(t);
+    }
+}
+
+void SimServer::repeat(const Reply& reply) {
+    const Clock::time_point end = Clock::now() + reply.repeatFor;
+    const int everyMs = std::max(1, static_cast<int>(reply.repeatEvery.count()));
+    while (!stop_ && Clock::now() < end) {
+        pollfd p[2] = {{master_, POLLIN, 0}, {wakePipe_[0], POLLIN, 0}};
+        if (::poll(p, 2, everyMs) != 0) return;  // a request (or the end of the server) stops it
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        writeAll(reply.bytes.data(), reply.bytes.size());
     }
 }
 

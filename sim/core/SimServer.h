@@ -66,6 +66,8 @@ private:
     void run();
     void serveFrame(Bytes frame, std::chrono::steady_clock::time_point arrived);
     void transmit(const std::vector<Reply>& replies, std::chrono::steady_clock::time_point start);
+    // Sends a repeated block until its time has passed or a request arrives.
+    void repeat(const Reply& reply);
     void writeAll(const uint8_t* data, size_t n);
     std::vector<Reply> applyFaults(std::span<const uint8_t> request, std::vector<Reply> replies);
 
