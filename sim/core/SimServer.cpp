@@ -209,7 +209,9 @@ void SimServer::serveFrame(Bytes frame, Clock::time_point arrived) {
     const size_t requestBytes = frame.size();
     {
         std::lock_guard<std::mutex> lock(stateMutex_);
-        log_.push_back(LoggedFrame{arrived, std::move(frame)});
+        Bytes answer;
+        for (const Reply& r : replies) answer.insert(answer.end(), r.bytes.begin(), r.bytes.end());
+        log_.push_back(LoggedFrame{arrived, std::move(frame), std::move(answer)});
     }
     logChanged_.notify_all();
     Clock::time_point start = arrived;

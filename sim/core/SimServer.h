@@ -22,6 +22,7 @@ namespace sim {
 struct LoggedFrame {
     std::chrono::steady_clock::time_point at;  // when the frame's last byte arrived
     Bytes bytes;
+    Bytes answer;  // the blocks sent back, faults applied (a repeated block once), back to back
 };
 
 class SimServer {
