@@ -125,7 +125,7 @@ void SimServer::run() {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         // Cut complete frames off the front.
-        while (!pending.empty()) {
+        while (!pending.empty() && !stop_) {
             size_t len;
             {
                 std::lock_guard<std::mutex> lock(modelMutex_);
@@ -173,8 +173,17 @@ std::vector<Reply> SimServer::applyFaults(std::span<const uint8_t> request, std:
                 for (auto& r : replies) r.bytes.insert(r.bytes.end(), f.count, f.value);
                 break;
             case Fault::Kind::SetByte:
-                for (auto& r : replies)
-                    if (f.at < r.bytes.size()) r.bytes[f.at] = f.value;
+                for (auto& r : replies) {
+                    if (f.fromEnd && f.at >= 1 && f.at <= r.bytes.size()) r.bytes[r.bytes.size() - f.at] = f.value;
+                    if (!f.fromEnd && f.at < r.bytes.size()) r.bytes[f.at] = f.value;
+                }
+                break;
+            case Fault::Kind::Vanish:
+                replies.clear();
+                vanishNow_ = true;
+                break;
+            case Fault::Kind::Lead:
+                if (!replies.empty()) replies.front().bytes.insert(replies.front().bytes.begin(), f.count, f.value);
                 break;
             case Fault::Kind::Delay:
                 if (!replies.empty()) replies.front().delay += f.ms;
@@ -214,6 +223,10 @@ void SimServer::serveFrame(Bytes frame, Clock::time_point arrived) {
         log_.push_back(LoggedFrame{arrived, std::move(frame), std::move(answer)});
     }
     logChanged_.notify_all();
+    if (vanishNow_) {
+        closeLine();
+        return;
+    }
     Clock::time_point start = arrived;
     if (int baud = pacingBaud_.load(); baud > 0) start += byteTime(baud) * static_cast<int>(requestBytes);
     transmit(replies, start);
@@ -263,6 +276,15 @@ void SimServer::repeat(const Reply& reply) {
         std::lock_guard<std::mutex> lock(writeMutex_);
         writeAll(reply.bytes.data(), reply.bytes.size());
     }
+}
+
+void SimServer::closeLine() {
+    std::lock_guard<std::mutex> lock(writeMutex_);
+    for (int* fd : {&master_, &slaveKeepAlive_}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
+    stop_ = true;
 }
 
 void SimServer::writeAll(const uint8_t* data, size_t n) {

@@ -70,6 +70,8 @@ private:
     // Sends a repeated block until its time has passed or a request arrives.
     void repeat(const Reply& reply);
     void writeAll(const uint8_t* data, size_t n);
+    // Closes both sides of the pty: the client's port reads and writes fail from then on.
+    void closeLine();
     std::vector<Reply> applyFaults(std::span<const uint8_t> request, std::vector<Reply> replies);
 
     std::unique_ptr<ModuleModel> model_;
@@ -88,6 +90,7 @@ private:
     std::mutex writeMutex_;
 
     std::atomic<bool> stop_{false};
+    bool vanishNow_ = false;  // set by a Vanish fault, handled by the server thread
     std::thread thread_;
 };
 
