@@ -248,19 +248,20 @@ void SimServer::transmit(const std::vector<Reply>& replies, Clock::time_point st
             t = Clock::now();
             continue;
         }
-        // Paced: byte i leaves at t + i byte times; write whatever is due, then sleep to the next one.
+        // Paced: byte i has arrived once its ten bits are on the line, at t + (i + 1) byte times; write whatever
+        // has arrived, then sleep to the next one.
         const auto bt = byteTime(baud);
         size_t sent = 0;
         while (sent < reply.bytes.size() && !stop_) {
             auto now = Clock::now();
-            size_t due = now < t ? 0 : static_cast<size_t>((now - t) / bt) + 1;
+            size_t due = now < t ? 0 : static_cast<size_t>((now - t) / bt);
             due = std::min(due, reply.bytes.size());
             if (due > sent) {
                 std::lock_guard<std::mutex> lock(writeMutex_);
                 writeAll(reply.bytes.data() + sent, due - sent);
                 sent = due;
             }
-            if (sent < reply.bytes.size()) std::this_thread::sleep_until(t + bt * static_cast<int>(sent));
+            if (sent < reply.bytes.size()) std::this_thread::sleep_until(t + bt * static_cast<int>(sent + 1));
         }
         t += bt * static_cast<int>(reply.bytes.size());
         std::this_thread::sleep_until(t);
