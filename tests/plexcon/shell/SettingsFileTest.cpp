@@ -14,7 +14,7 @@
 #include <functional>
 #include <future>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 #include "shell/SettingsFile.h"
 #include "shell/SettingsLocation.h"
 
