@@ -27,7 +27,7 @@ std::optional<std::vector<uint8_t>> ReadImageFile(const char* path) {
     if (fd < 0) return std::nullopt;
     std::optional<std::vector<uint8_t>> bytes;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= kMaxImageFileSize) {
         bytes.emplace(static_cast<size_t>(st.st_size));
         size_t got = 0;
         while (got < bytes->size()) {

@@ -154,8 +154,12 @@ TEST_F(OrlnetUpgradeTest, AnythingButARegularFileIsRefusedAtOnce) {
     }
     EXPECT_EQ(call.get(), 0);
     ::unlink(fifo.c_str());
-    for (const std::string& path : {std::string("/dev/zero"), ::testing::TempDir()})
+    // A file over 16 MiB (sparse here) is no image a module can take; it is not read.
+    const std::string huge = WriteImage("huge", {0x100, 0x140, 0, 0}, 64);
+    ASSERT_EQ(::truncate(huge.c_str(), (16 << 20) + 1), 0);
+    for (const std::string& path : {std::string("/dev/zero"), ::testing::TempDir(), huge})
         EXPECT_EQ(QVZB_ORLNET_UpdateWithFileNameLocal(path.c_str(), 0xAA, kLocalAddress, kLocalWord), 0) << path;
+    ::unlink(huge.c_str());
     EXPECT_TRUE(frames().empty());
 }
 
