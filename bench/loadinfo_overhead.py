@@ -6,7 +6,7 @@ rate: ours (QVZB_CEL_LoadInfo) beside pyserial and libserialport doing the same 
              the line during the pause; no client can finish sooner
   overhead = measured - nominal (may be negative: the reply overlaps the pause), and measured - floor
 
-Usage: loadinfo_overhead.py BUILD_DIR [COUNT]"""
+Usage: loadinfo_overhead.py BUILD_DIR [COUNT [BAUD...]]   (default: every rate the serial panel offers)"""
 import os
 import statistics
 import subprocess
@@ -14,6 +14,7 @@ import sys
 
 build = sys.argv[1]
 count = int(sys.argv[2]) if len(sys.argv) > 2 else 60
+bauds = [int(b) for b in sys.argv[3:]] or [1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400, 460800]
 here = os.path.dirname(os.path.abspath(__file__))
 REQUEST, REPLY = 5, 85
 
@@ -49,7 +50,7 @@ clients = [("radlink", [os.path.join(build, "bench", "bench-cel-loadinfo")]),
 
 print(f"{'baud':>7} {'client':<14} {'median':>9} {'p95':>9} {'ovh/nominal med':>16} {'p95':>8} "
       f"{'ovh/floor med':>14} {'p95':>8}   (ms, {count} reads)")
-for baud in (9600, 115200):
+for baud in bauds:
     wire = (REQUEST + REPLY) * 10 * 1000.0 / baud
     interval = max(1, 400000 // baud)
     nominal = 100 + wire + interval

@@ -4,4 +4,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/bootstrap.sh" bench
 "$root/scripts/build.sh"
-/usr/bin/python3 "$root/bench/loadinfo_overhead.py" "${BUILD_DIR:-$root/build}" "${1:-60}"
+build="${BUILD_DIR:-$root/build}"
+/usr/bin/python3 "$root/bench/loadinfo_overhead.py" "$build" "${1:-60}"
+for baud in 9600 115200; do "$build/bench/bench-whole-operations" "$baud"; done

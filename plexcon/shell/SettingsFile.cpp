@@ -1,8 +1,15 @@
 #include "shell/SettingsFile.h"
 
 #include <QFile>
+#include <QList>
 #include <QSaveFile>
 #include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <limits>
@@ -49,28 +56,64 @@ Location Find(const QStringList& lines, const QString& section, const QString& k
     return loc;
 }
 
+// The file's lines as bytes: lines the program does not change are written back exactly as they were read,
+// whatever their encoding (a GBK comment or value from another system stays as it is). Only the text of a line is
+// decoded, as UTF-8, to find names and take values.
 struct Contents {
-    QStringList lines;
-    QString newline = QStringLiteral("\n");
+    bool readable = true;  // false: the file is there but cannot be read, so it must not be written either
+    QList<QByteArray> lines;
+    QByteArray newline = "\n";
+    QStringList Texts() const {
+        QStringList texts;
+        texts.reserve(lines.size());
+        for (const QByteArray& line : lines) texts << QString::fromUtf8(line);
+        return texts;
+    }
 };
+
+// Only a regular file of sane size is read: a FIFO would block the open for ever (the program's start-up with
+// it), a device such as /dev/zero would be read until memory runs out. The open does not block, and the file is
+// judged by what was opened.
+std::optional<QByteArray> ReadSettingsBytes(const QString& path, bool& missing) {
+    missing = false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        missing = errno == ENOENT;
+        return std::nullopt;
+    }
+    struct stat st {};
+    QFile f;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > SettingsFile::kMaxFileSize ||
+        !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = f.read(SettingsFile::kMaxFileSize + 1);
+    if (f.error() != QFileDevice::NoError || bytes.size() > SettingsFile::kMaxFileSize) return std::nullopt;
+    return bytes;
+}
 
 Contents Load(const QString& path) {
     Contents c;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return c;  // a missing file reads as a file with no keys
-    QString text = QString::fromUtf8(f.readAll());
-    if (text.contains(QStringLiteral("\r\n"))) c.newline = QStringLiteral("\r\n");
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    c.lines = text.split(u'\n');
+    bool missing = false;
+    const auto bytes = ReadSettingsBytes(path, missing);
+    if (!bytes) {  // a missing file reads as a file with no keys
+        c.readable = missing;
+        return c;
+    }
+    QByteArray text = *bytes;
+    if (text.contains("\r\n")) c.newline = "\r\n";
+    text.replace("\r\n", "\n");
+    c.lines = text.split('\n');
     if (!c.lines.isEmpty() && c.lines.back().isEmpty()) c.lines.removeLast();
     return c;
 }
 
 std::optional<QString> Value(const QString& path, const QString& section, const QString& key) {
-    Contents c = Load(path);
-    Location loc = Find(c.lines, section, key);
+    const QStringList lines = Load(path).Texts();
+    Location loc = Find(lines, section, key);
     if (loc.key < 0) return std::nullopt;
-    const QString& line = c.lines[loc.key];
+    const QString& line = lines[loc.key];
     QString v = line.mid(line.indexOf(u'=') + 1).trimmed();
     if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front()) v = v.mid(1, v.size() - 2);
     return v;
@@ -108,18 +151,20 @@ bool SettingsFile::WriteText(const QString& section, const QString& key, const Q
     QString value = text;
     value.replace(u'\r', u' ').replace(u'\n', u' ');
     Contents c = Load(path_);
-    Location loc = Find(c.lines, section, key);
+    if (!c.readable) return false;  // written blind, it would keep only this key
+    const QStringList texts = c.Texts();
+    Location loc = Find(texts, section, key);
     if (loc.key >= 0) {  // the key keeps its spelling and place
-        QString& line = c.lines[loc.key];
-        line = line.left(line.indexOf(u'=')).trimmed() + u'=' + value;
+        const QString& line = texts[loc.key];
+        c.lines[loc.key] = (line.left(line.indexOf(u'=')).trimmed() + u'=' + value).toUtf8();
     } else if (loc.section >= 0) {
-        c.lines.insert(loc.end, key.trimmed() + u'=' + value);
+        c.lines.insert(loc.end, (key.trimmed() + u'=' + value).toUtf8());
     } else {
-        c.lines << u'[' + section.trimmed() + u']' << key.trimmed() + u'=' + value;
+        c.lines << (u'[' + section.trimmed() + u']').toUtf8() << (key.trimmed() + u'=' + value).toUtf8();
     }
     QSaveFile f(path_);
     f.setDirectWriteFallback(true);  // a writable file in a read-only folder is still written
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write((c.lines.join(c.newline) + c.newline).toUtf8());
+    f.write(c.lines.join(c.newline) + c.newline);
     return f.commit();
 }

@@ -12,6 +12,8 @@ public:
     static inline const QString kNoValue = QStringLiteral("无初始值");
     // Longest text ReadText gives; longer values are cut.
     static constexpr int kMaxText = 259;
+    // Largest file read; a bigger one is no settings file and is neither read nor written.
+    static constexpr qint64 kMaxFileSize = 1 << 20;
 
     explicit SettingsFile(QString path) : path_(std::move(path)) {}
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "core/ListenDeadline.h"
 #include "core/Pause.h"
 #include "serial/SerialChannel.h"
 
@@ -195,12 +196,16 @@ bool CCELDev::Search(int channel, int rate) {
     if (SetChannel(static_cast<uint8_t>(channel)) && SetRate(static_cast<uint8_t>(rate)) &&
         Send(Op::Search, ShortFrame(kSearch))) {
         // Answers come one per module; the second read without one ends the search.
-        for (int failures = 0; failures < 2;) {
+        constexpr int kFailures = 2;
+        ListenDeadline deadline(kFailures, std::chrono::milliseconds(channel_->timeouts().readTotalConstant));
+        for (int failures = 0; failures < kFailures && !deadline.Passed();) {
             const auto answer = AwaitReply(Op::Search, {});
-            if (!answer)
+            if (!answer) {
                 ++failures;
-            else if (!HandAdd(ParseSearchAnswer(*answer)))
+            } else if (!HandAdd(ParseSearchAnswer(*answer))) {
                 added = true;
+                deadline.GiveBack();
+            }
         }
     }
     RestoreLocal();  // also when tuning failed half-way: never leave the local module on a foreign channel

@@ -1,9 +1,5 @@
 #include "cel/CelImage.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 namespace radlink::cel {
 
 std::optional<CelImage> CelImage::Load(const char* path, ImageRefusal* why) {
@@ -11,15 +7,9 @@ std::optional<CelImage> CelImage::Load(const char* path, ImageRefusal* why) {
         if (why) *why = reason;
         return std::nullopt;
     };
-    if (!UsableImagePath(path)) return refuse(ImageRefusal::Unreadable);
-    // Only a regular file is an image: a device or a pipe (/dev/zero, a FIFO) would be read without end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return refuse(ImageRefusal::Unreadable);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return refuse(ImageRefusal::Unreadable);
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return refuse(ImageRefusal::Unreadable);
-    auto image = Parse(std::move(bytes));
+    auto bytes = ReadImageFile(path);
+    if (!bytes) return refuse(ImageRefusal::Unreadable);
+    auto image = Parse(std::move(*bytes));
     if (!image) return refuse(ImageRefusal::TooShort);
     return image;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace radlink {
 
@@ -30,6 +31,14 @@ enum class ImageRefusal {
 
 // A name a caller may pass: not null, not empty, not starting with a blank.
 bool UsableImagePath(const char* path);
+
+// The bytes of the image file at `path`, or nothing when the name is not usable or it is not a regular file that
+// can be read. Only a regular file is an image: a FIFO with no writer would block the open for ever, a device
+// (/dev/zero) would be read without end. The file is opened without blocking and judged by what was opened.
+// A file larger than kMaxImageFileSize is refused as well: its blocks' 16-bit positions reach 128 KiB per region, so
+// no image that a module can take is anywhere near that size, and reading a huge file whole would exhaust memory.
+inline constexpr uint64_t kMaxImageFileSize = 16 << 20;
+std::optional<std::vector<uint8_t>> ReadImageFile(const char* path);
 
 // The regions `header` declares, or nothing when a file of `fileSize` bytes is too short for their blocks. The
 // first region has blocks only when its start is above 0; a region whose start is not below its end has none.

@@ -3,7 +3,9 @@
 
 #include <chrono>
 
+#include "core/ListenDeadline.h"
 #include "core/Pause.h"
+#include "serial/SerialChannel.h"
 
 namespace radlink {
 
@@ -17,7 +19,9 @@ bool COrlnetDev::Search(uint8_t channel, uint8_t rate, std::optional<uint16_t> i
     bool added = false;
     if (Send(frame)) {
         // Listen while answers keep coming: a valid answer gives its attempt back.
-        for (int attemptsLeft = rule.reads; attemptsLeft > 0;) {
+        const auto readTimeout = std::chrono::milliseconds(channel_->timeouts().readTotalConstant);
+        ListenDeadline deadline(rule.reads, std::chrono::milliseconds(rule.pauseMs) + readTimeout);
+        for (int attemptsLeft = rule.reads; attemptsLeft > 0 && !deadline.Passed();) {
             --attemptsLeft;
             Pause(std::chrono::milliseconds(rule.pauseMs));
             const Bytes answer = Receive(rule.capacity);
@@ -27,6 +31,7 @@ bool COrlnetDev::Search(uint8_t channel, uint8_t rate, std::optional<uint16_t> i
             if (!searchList_.Any([&](const COrlnetDev& entry) { return entry.key_ == key; })) {
                 searchList_.Add(std::unique_ptr<COrlnetDev>(new COrlnetDev(key, identifier.has_value())));
                 added = true;
+                deadline.GiveBack();
             }
         }
     }

@@ -21,9 +21,9 @@ struct Image {
     std::vector<ImageBlock> blocks;  // in sending order
 };
 
-// Reads and checks an image: refused (nothing) when the name is not usable, the file cannot be read, or it is
-// too short for the blocks its header declares; `why` (when given) then says which. Only the header and the
-// declared blocks are read.
+// Reads and checks an image: refused (nothing) when the name is not usable, it is not a regular file that can be
+// read, or it is too short for the blocks its header declares; `why` (when given) then says which. Only the
+// declared blocks are taken.
 std::optional<Image> LoadImage(const char* path, ImageRefusal* why = nullptr);
 
 }  // namespace radlink::orlnet

@@ -92,7 +92,9 @@ OrlnetConfig WithSpan(const OrlnetConfig& record, size_t offset, std::span<const
 }
 
 bool ValidSpan(int offset, int length) {
-    return offset >= 0 && length >= 0 && offset + length <= static_cast<int>(kWrittenSize);
+    // Compared without a sum, which would overflow an int near INT_MAX.
+    constexpr int kWritten = static_cast<int>(kWrittenSize);
+    return offset >= 0 && length >= 0 && offset <= kWritten && length <= kWritten - offset;
 }
 
 void CopyWritten(OrlnetConfig& to, const OrlnetConfig& from) {

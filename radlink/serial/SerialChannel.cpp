@@ -77,8 +77,9 @@ int SerialChannel::Open(const char* portName, int baud, int byteSize, int parity
                         int rtsControl, int ctsFlow, int dsrFlow, uint32_t readTimeoutMs,
                         uint32_t writeTimeoutMs) {
     if (IsOpen()) Close();
-    if (portName == nullptr) return 0;
-    portName_.assign(portName, strnlen(portName, kPortNameCapacity - 1));
+    // A name that does not fit is refused whole: cut short it could name another device.
+    if (portName == nullptr || strnlen(portName, kPortNameCapacity) >= kPortNameCapacity) return 0;
+    portName_.assign(portName);
 
     int fd = ::open(DevicePath(portName_.c_str()).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return 0;
@@ -175,8 +176,8 @@ int SerialChannel::Write(const uint8_t* data, uint32_t length, uint32_t* bytesWr
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) return 0;
-        if (!waitReady(fd_, POLLOUT, deadline)) return 0;
+        if (n < 0 && errno != EAGAIN) return Gone(n) ? Lost() : 0;
+        if (!waitReady(fd_, POLLOUT, deadline)) return HungUp() ? Lost() : 0;
     }
     return 1;
 }
@@ -193,8 +194,7 @@ int SerialChannel::Read(uint8_t* buffer, uint32_t capacity, uint32_t* bytesRead,
     Clock::time_point deadline = totalDeadline;
     while (got < capacity) {
         if (!waitReady(fd_, POLLIN, deadline)) {
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 0) < 0 || (p.revents & (POLLERR | POLLNVAL))) return 0;
+            if (HungUp()) return Lost();
             break;  // gap or total time-out: the block is complete
         }
         ssize_t n = ::read(fd_, buffer + got, capacity - got);
@@ -204,9 +204,29 @@ int SerialChannel::Read(uint8_t* buffer, uint32_t capacity, uint32_t* bytesRead,
             continue;
         }
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        return 0;  // device gone (EIO) or error
+        return Gone(n) ? Lost() : 0;
     }
     return 1;
+}
+
+bool SerialChannel::IsOpen() {
+    if (fd_ >= 0 && HungUp()) Lost();
+    return fd_ >= 0;
+}
+
+bool SerialChannel::Gone(ssize_t result) const {
+    const bool deviceError = result < 0 && (errno == EIO || errno == ENXIO || errno == ENODEV);
+    return deviceError || HungUp();  // end of file (0) on a tty comes only from a hung-up line
+}
+
+bool SerialChannel::HungUp() const {
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) < 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+int SerialChannel::Lost() {
+    Close();
+    return 0;
 }
 
 bool SerialChannel::WriteAll(std::span<const uint8_t> bytes, int timeoutHint) {

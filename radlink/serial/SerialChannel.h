@@ -2,6 +2,8 @@
 // inter-byte gap after the first byte, or on the total time-out.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -40,7 +42,9 @@ public:
     int Open(const char* portName, int baud, int byteSize, int parity, int stopBits, int reserved, int rtsControl,
              int ctsFlow, int dsrFlow, uint32_t readTimeoutMs, uint32_t writeTimeoutMs);
     void Close();
-    bool IsOpen() const { return fd_ >= 0; }
+    // Open, and the device still there: a port whose device went away (an unplugged USB bridge, a closed pty
+    // master) is closed on the spot, as it is by the read or write that finds it gone.
+    bool IsOpen();
     int Write(const uint8_t* data, uint32_t length, uint32_t* bytesWritten, int timeoutHint);
     int Read(uint8_t* buffer, uint32_t capacity, uint32_t* bytesRead, int timeoutHint);
     // Write of all of `bytes`: whether every one went out.
@@ -59,6 +63,12 @@ public:
 
 private:
     bool applyLineSettings();
+    // The line reports a hang-up or an error: its device is gone.
+    bool HungUp() const;
+    // Whether a failed read or write (its result) found the device gone; reads errno first.
+    bool Gone(ssize_t result) const;
+    // Closes the port whose device went away; 0, the failed call's result.
+    int Lost();
     void driveModemLines();
 
     std::string portName_;

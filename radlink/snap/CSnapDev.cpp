@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/ListenDeadline.h"
 #include "core/Pause.h"
 #include "serial/SerialChannel.h"
 
@@ -15,7 +16,6 @@ using namespace snap;
 namespace {
 
 constexpr int kTimeoutHint = 1500;  // passed to the channel, which ignores it
-constexpr size_t kReadCapacity = 1024;
 constexpr auto kLocalRestartPause = std::chrono::milliseconds(400);
 constexpr auto kRemoteRestartPause = std::chrono::milliseconds(300);
 constexpr size_t kPasswordWireSize = 9;
@@ -145,9 +145,10 @@ int CSnapDev::FactoryDefaults(SnapTarget target) {
 }
 
 int CSnapDev::WriteEeprom(SnapTarget target, uint8_t address, std::span<const uint8_t> data) {
-    Bytes payload{address};
-    payload.insert(payload.end(), data.begin(), data.end());
+    if (data.size() > kMaxEepromWrite) return 0;
     return OnTarget(target, 0, [&](const Address& to, CSnapDev&) {
+        Bytes payload{address};  // the caller's bytes are read only for a write that goes out
+        payload.insert(payload.end(), data.begin(), data.end());
         return Exchange(to, Command::WriteEeprom, payload) ? RestartAt(kLocalAddress) : 0;
     });
 }
@@ -200,7 +201,9 @@ int CSnapDev::Search(int channel, int rate) {
     }
     // Answers follow each other; the read that finds none after an answer ends the search.
     int failuresLeft = kSearchFailuresBeforeAnswer;
-    while (failuresLeft > 0) {
+    ListenDeadline deadline(kSearchFailuresBeforeAnswer,
+                            std::chrono::milliseconds(channel_->timeouts().readTotalConstant));
+    while (failuresLeft > 0 && !deadline.Passed()) {
         std::array<uint8_t, kSearchLeadSize> lead;
         if (!ReadExactly(lead)) {
             --failuresLeft;
@@ -212,20 +215,21 @@ int CSnapDev::Search(int channel, int rate) {
             --failuresLeft;
             continue;
         }
-        TakeSearchAnswer(body, searchedRate);
+        if (TakeSearchAnswer(body, searchedRate)) deadline.GiveBack();
         failuresLeft = kSearchFailuresAfterAnswer;
     }
     RestoreLocal();
     return 1;
 }
 
-void CSnapDev::TakeSearchAnswer(std::span<const uint8_t, kSearchBodySize> body, uint8_t rate) {
+bool CSnapDev::TakeSearchAnswer(std::span<const uint8_t, kSearchBodySize> body, uint8_t rate) {
     const SnapRecord found = RecordFromSearchAnswer(body, rate);
-    if (searchList_.Any([&](const CSnapDev& entry) { return SameIdentity(entry.current_, found); })) return;
+    if (searchList_.Any([&](const CSnapDev& entry) { return SameIdentity(entry.current_, found); })) return false;
     auto entry = std::make_unique<CSnapDev>();
     entry->current_ = found;
     entry->edit_ = found;
     searchList_.Add(std::move(entry));
+    return true;
 }
 
 }  // namespace radlink

@@ -29,6 +29,10 @@ struct SnapTarget {
 
 class CSnapDev {
 public:
+    // Replies are read into this many bytes; an EEPROM write is acknowledged by its request and one byte more, so
+    // its frame (header, EEPROM address, data) must leave room for that byte.
+    static constexpr size_t kReadCapacity = 1024;
+    static constexpr size_t kMaxEepromWrite = kReadCapacity - 1 - snap::kHeaderSize - 1;
     explicit CSnapDev(SerialChannel* channel = nullptr);
     virtual ~CSnapDev();
     CSnapDev(const CSnapDev&) = delete;
@@ -57,7 +61,8 @@ public:
     int Write(SnapTarget target, snap::Command command, std::span<const uint8_t> data);
     int Restart(SnapTarget target);          // untuned; 400 ms pause for the local module, 300 ms for a remote one
     int FactoryDefaults(SnapTarget target);  // then restarts the module
-    int WriteEeprom(SnapTarget target, uint8_t address, std::span<const uint8_t> data);  // then restarts local
+    // Writes at most kMaxEepromWrite bytes, then restarts the local module.
+    int WriteEeprom(SnapTarget target, uint8_t address, std::span<const uint8_t> data);
     // The module's password bytes (12 local, 9 remote) into out.
     int ReadPassword(SnapTarget target, char* out);
     // Writes newText (at most 9 bytes) when the module's password equals oldText.
@@ -81,7 +86,8 @@ private:
     void SwitchToRemote(const CSnapDev& entry) { Tune(entry.current_.CHANNAL, entry.current_.DRATE); }
     void RestoreLocal() { Tune(current_.CHANNAL, current_.DRATE); }
     std::optional<snap::Bytes> FetchPassword(const snap::Address& to, CSnapDev& module);
-    void TakeSearchAnswer(std::span<const uint8_t, snap::kSearchBodySize> body, uint8_t rate);
+    // Adds the module of a search answer to the list; false when it is listed already.
+    bool TakeSearchAnswer(std::span<const uint8_t, snap::kSearchBodySize> body, uint8_t rate);
     static void StoreText(char (&field)[kPasswordTextSize], std::span<const uint8_t> bytes);
 
     SerialChannel* channel_;

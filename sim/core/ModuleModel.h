@@ -13,9 +13,12 @@ namespace sim {
 using Bytes = std::vector<uint8_t>;
 
 // One block the module sends: after `delay` (counted from the end of the previous block, or from the request).
+// A block with `repeatFor` is sent again every `repeatEvery` until that time has passed or a request arrives.
 struct Reply {
     Bytes bytes;
     std::chrono::milliseconds delay{0};
+    std::chrono::milliseconds repeatEvery{0};
+    std::chrono::milliseconds repeatFor{0};
 };
 
 class ModuleModel {

@@ -125,7 +125,7 @@ void SimServer::run() {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         // Cut complete frames off the front.
-        while (!pending.empty()) {
+        while (!pending.empty() && !stop_) {
             size_t len;
             {
                 std::lock_guard<std::mutex> lock(modelMutex_);
@@ -173,8 +173,17 @@ std::vector<Reply> SimServer::applyFaults(std::span<const uint8_t> request, std:
                 for (auto& r : replies) r.bytes.insert(r.bytes.end(), f.count, f.value);
                 break;
             case Fault::Kind::SetByte:
-                for (auto& r : replies)
-                    if (f.at < r.bytes.size()) r.bytes[f.at] = f.value;
+                for (auto& r : replies) {
+                    if (f.fromEnd && f.at >= 1 && f.at <= r.bytes.size()) r.bytes[r.bytes.size() - f.at] = f.value;
+                    if (!f.fromEnd && f.at < r.bytes.size()) r.bytes[f.at] = f.value;
+                }
+                break;
+            case Fault::Kind::Vanish:
+                replies.clear();
+                vanishNow_ = true;
+                break;
+            case Fault::Kind::Lead:
+                if (!replies.empty()) replies.front().bytes.insert(replies.front().bytes.begin(), f.count, f.value);
                 break;
             case Fault::Kind::Delay:
                 if (!replies.empty()) replies.front().delay += f.ms;
@@ -189,6 +198,11 @@ std::vector<Reply> SimServer::applyFaults(std::span<const uint8_t> request, std:
                 }
                 break;
             case Fault::Kind::Stray: replies.push_back(Reply{Bytes(f.count, f.value), f.ms}); break;
+            case Fault::Kind::Babble: {
+                Bytes block = !f.bytes.empty() || replies.empty() ? f.bytes : replies.back().bytes;
+                if (!block.empty()) replies.push_back(Reply{std::move(block), f.ms, f.ms, f.lasting});
+                break;
+            }
         }
     }
     return replies;
@@ -204,9 +218,15 @@ void SimServer::serveFrame(Bytes frame, Clock::time_point arrived) {
     const size_t requestBytes = frame.size();
     {
         std::lock_guard<std::mutex> lock(stateMutex_);
-        log_.push_back(LoggedFrame{arrived, std::move(frame)});
+        Bytes answer;
+        for (const Reply& r : replies) answer.insert(answer.end(), r.bytes.begin(), r.bytes.end());
+        log_.push_back(LoggedFrame{arrived, std::move(frame), std::move(answer)});
     }
     logChanged_.notify_all();
+    if (vanishNow_) {
+        closeLine();
+        return;
+    }
     Clock::time_point start = arrived;
     if (int baud = pacingBaud_.load(); baud > 0) start += byteTime(baud) * static_cast<int>(requestBytes);
     transmit(replies, start);
@@ -215,6 +235,10 @@ void SimServer::serveFrame(Bytes frame, Clock::time_point arrived) {
 void SimServer::transmit(const std::vector<Reply>& replies, Clock::time_point start) {
     Clock::time_point t = start;
     for (const Reply& reply : replies) {
+        if (reply.repeatFor.count() > 0) {
+            repeat(reply);
+            return;
+        }
         t += reply.delay;
         int baud = pacingBaud_.load();
         if (baud <= 0) {
@@ -224,23 +248,44 @@ void SimServer::transmit(const std::vector<Reply>& replies, Clock::time_point st
             t = Clock::now();
             continue;
         }
-        // Paced: byte i leaves at t + i byte times; write whatever is due, then sleep to the next one.
+        // Paced: byte i has arrived once its ten bits are on the line, at t + (i + 1) byte times; write whatever
+        // has arrived, then sleep to the next one.
         const auto bt = byteTime(baud);
         size_t sent = 0;
         while (sent < reply.bytes.size() && !stop_) {
             auto now = Clock::now();
-            size_t due = now < t ? 0 : static_cast<size_t>((now - t) / bt) + 1;
+            size_t due = now < t ? 0 : static_cast<size_t>((now - t) / bt);
             due = std::min(due, reply.bytes.size());
             if (due > sent) {
                 std::lock_guard<std::mutex> lock(writeMutex_);
                 writeAll(reply.bytes.data() + sent, due - sent);
                 sent = due;
             }
-            if (sent < reply.bytes.size()) std::this_thread::sleep_until(t + bt * static_cast<int>(sent));
+            if (sent < reply.bytes.size()) std::this_thread::sleep_until(t + bt * static_cast<int>(sent + 1));
         }
         t += bt * static_cast<int>(reply.bytes.size());
         std::this_thread::sleep_until(t);
     }
+}
+
+void SimServer::repeat(const Reply& reply) {
+    const Clock::time_point end = Clock::now() + reply.repeatFor;
+    const int everyMs = std::max(1, static_cast<int>(reply.repeatEvery.count()));
+    while (!stop_ && Clock::now() < end) {
+        pollfd p[2] = {{master_, POLLIN, 0}, {wakePipe_[0], POLLIN, 0}};
+        if (::poll(p, 2, everyMs) != 0) return;  // a request (or the end of the server) stops it
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        writeAll(reply.bytes.data(), reply.bytes.size());
+    }
+}
+
+void SimServer::closeLine() {
+    std::lock_guard<std::mutex> lock(writeMutex_);
+    for (int* fd : {&master_, &slaveKeepAlive_}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
+    stop_ = true;
 }
 
 void SimServer::writeAll(const uint8_t* data, size_t n) {

@@ -22,6 +22,7 @@ namespace sim {
 struct LoggedFrame {
     std::chrono::steady_clock::time_point at;  // when the frame's last byte arrived
     Bytes bytes;
+    Bytes answer;  // the blocks sent back, faults applied (a repeated block once), back to back
 };
 
 class SimServer {
@@ -66,7 +67,11 @@ private:
     void run();
     void serveFrame(Bytes frame, std::chrono::steady_clock::time_point arrived);
     void transmit(const std::vector<Reply>& replies, std::chrono::steady_clock::time_point start);
+    // Sends a repeated block until its time has passed or a request arrives.
+    void repeat(const Reply& reply);
     void writeAll(const uint8_t* data, size_t n);
+    // Closes both sides of the pty: the client's port reads and writes fail from then on.
+    void closeLine();
     std::vector<Reply> applyFaults(std::span<const uint8_t> request, std::vector<Reply> replies);
 
     std::unique_ptr<ModuleModel> model_;
@@ -85,6 +90,7 @@ private:
     std::mutex writeMutex_;
 
     std::atomic<bool> stop_{false};
+    bool vanishNow_ = false;  // set by a Vanish fault, handled by the server thread
     std::thread thread_;
 };
 

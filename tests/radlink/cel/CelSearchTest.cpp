@@ -124,6 +124,29 @@ INSTANTIATE_TEST_SUITE_P(Refusals, CelSearchTuningTest,
                                            TuningCase{"Rate3", 12, 3, {SetChannelFrame(12), SetRateFrame(3)}}),
                          CaseName);
 
+// A line that keeps sending (one answer again and again, or noise) cannot hold a search much past its failure
+// budget of two read time-outs; what was found is kept and the local module is tuned back.
+TEST_F(CelSearchTest, ABabblingLineCannotHoldASearch) {
+    startCel();
+    loadLocal();
+    const std::pair<const char*, Bytes> babbles[] = {{"the same answer", {}}, {"noise", Bytes(13, 0x11)}};
+    for (const auto& [what, block] : babbles) {
+        SCOPED_TRACE(what);
+        QVZB_CEL_ClearSearchArr();
+        server().injectFault(Fault::babble(2ms, 5s, block).onlyWhen(3, 0xD4));
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(QVZB_CEL_SearchDev(12, 0), 1);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+        EXPECT_EQ(listedAddresses(), std::vector<uint16_t>{0x0101});
+        server().waitForFrames(5, 500ms);
+        withModel([](CelModel& m) {
+            EXPECT_EQ(m.tunedChannel(), 15);
+            EXPECT_EQ(m.tunedRate(), 0);
+        });
+        server().clearLog();
+    }
+}
+
 TEST_F(CelSearchTest, NothingIsSentOnAClosedPort) {
     startCel();
     QVZB_CloseCom();

@@ -1,6 +1,9 @@
 // The general functions and the raw channel functions through the exported interface.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "radlink.h"
 #include "support/EchoModel.h"
 #include "support/SimPort.h"
@@ -49,4 +52,25 @@ TEST_F(RawChannelTest, RawWriteAndReadRoundTripAndReportAClosedPort) {
     EXPECT_EQ(n, 0u);
     EXPECT_EQ(QVZB_CloseCom(), 1);
     EXPECT_EQ(QVZB_GetLastError(), 0);
+}
+
+// A name of 260 characters or more does not fit: it is refused, never cut to one that may name another port.
+TEST_F(RawChannelTest, APortNameThatDoesNotFitIsRefusedWhole) {
+    start();
+    QVZB_CloseCom();
+    // A link to the port whose own path is 259 characters long, in folders made long enough.
+    std::string path = ::testing::TempDir() + "port-names";
+    std::filesystem::remove_all(path);
+    while (path.size() < 259 - 60) path += "/" + std::string(50, 'd');
+    std::filesystem::create_directories(path);
+    path += "/" + std::string(259 - path.size() - 1, 'p');
+    ASSERT_EQ(path.size(), 259u);
+    std::filesystem::create_symlink(server().devicePath(), path);
+
+    EXPECT_EQ(QVZB_OpenCom(path.c_str(), 115200, 8, 0, 0, 0, 1, 0, 0, 50), 1);
+    QVZB_CloseCom();
+    for (const std::string& longer : {path + "x", path + "-no-such-port", path + std::string(300, 'y')}) {
+        EXPECT_EQ(QVZB_OpenCom(longer.c_str(), 115200, 8, 0, 0, 0, 1, 0, 0, 50), 0) << longer.size();
+        EXPECT_EQ(QVZB_ComCheckOpen(), 0);
+    }
 }

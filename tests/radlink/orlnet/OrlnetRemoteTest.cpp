@@ -1,4 +1,5 @@
 // Configuration of remote modules through the local one: tuning, headers, whole and part records.
+#include <climits>
 #include <cstring>
 #include <functional>
 
@@ -98,6 +99,25 @@ TEST_F(OrlnetTest, PartReadTakesItsSpanAndTheTail) {
     EXPECT_EQ(QVZB_ORLNET_LoadRemoteRouteDevInfo(&again, kRouted, 60, 20), 0);
     EXPECT_EQ(QVZB_GetLastError(), 0);
     EXPECT_TRUE(frames().empty());
+}
+
+// Spans whose end lies past the written part only through int overflow are refused as well, and nothing is sent.
+TEST_F(OrlnetTest, SpansThatOverflowAnIntAreRefusedUnsent) {
+    findRemotes();
+    ASSERT_EQ(QVZB_ORLNET_LoadRemoteDevInfo(kDirect), 1);
+    const struct { int offset, length; } spans[] = {
+        {INT_MAX, 1}, {1, INT_MAX}, {INT_MAX, INT_MAX}, {78, INT_MAX - 77}, {INT_MAX - 10, 20}};
+    for (const auto& span : spans) {
+        SCOPED_TRACE(testing::Message() << span.offset << "+" << span.length);
+        server().clearLog();
+        // A reply as long as the part read would wait for, in case the frame goes out anyway.
+        server().injectFault(Fault::replace(Bytes(27, 0)).onlyWhen(3, 0xD5));
+        OrlnetConfig rec{};
+        EXPECT_EQ(QVZB_ORLNET_LoadRemoteRouteDevInfo(&rec, kDirect, span.offset, span.length), 0);
+        EXPECT_EQ(QVZB_ORLNET_SubmitRemoteRouteDevInfo(kDirect, span.offset, span.length), 0);
+        EXPECT_TRUE(frames().empty());
+        server().clearFaults();
+    }
 }
 
 TEST_F(OrlnetTest, WholeWriteRestartsTheModuleAndUpdatesItsSearchKey) {

@@ -57,6 +57,28 @@ TEST_F(OrlnetTest, ASearchListensUntilFourReadsBringNothingValid) {
     EXPECT_EQ(sent(), Hex(Concat({Tune(26, 2), {kSearch}, TuneBack()})));
 }
 
+// A line that keeps sending (one answer again and again, or noise) cannot hold a search much past its failure
+// budget of four reads; what was found is kept and the local module is tuned back.
+TEST_F(OrlnetTest, ABabblingLineCannotHoldASearch) {
+    loadLocal();
+    const std::pair<const char*, Bytes> babbles[] = {{"the same answer", {}}, {"noise", Bytes(13, 0x11)}};
+    for (const auto& [what, block] : babbles) {
+        SCOPED_TRACE(what);
+        QVZB_ORLNET_ClearSearchArr();
+        server().injectFault(Fault::babble(milliseconds(2), std::chrono::seconds(5), block).onlyWhen(3, 0xD4));
+        const auto start = Clock::now();
+        EXPECT_EQ(QVZB_ORLNET_SearchDev(kLocalChannel, kLocalRate), 1);
+        EXPECT_LT(Clock::now() - start, milliseconds(2000));
+        EXPECT_EQ(QVZB_ORLNET_GetSearchDevCount(), 1);
+        server().waitForFrames(5, milliseconds(500));
+        withModel([](sim::OrlnetModel& m) {
+            EXPECT_EQ(m.tunedChannel(), kLocalChannel);
+            EXPECT_EQ(m.tunedRate(), kLocalRate);
+        });
+        server().clearLog();
+    }
+}
+
 TEST_F(OrlnetTest, ASearchWhoseTuningFailsEndsAtOnce) {
     loadLocal();
     server().injectFault(Fault::setByte(4, 1).onlyWhen(3, 0xD2));

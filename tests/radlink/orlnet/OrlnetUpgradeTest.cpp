@@ -1,6 +1,11 @@
 // Firmware upgrade from image files (a few blocks each) against the simulated boot loader.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <fstream>
+#include <future>
 
 #include "OrlnetFixture.h"
 
@@ -131,6 +136,30 @@ TEST_F(OrlnetUpgradeTest, ImagesThatCannotBeSentWholeAreRefusedBeforeAnyFrame) {
         EXPECT_TRUE(frames().empty()) << path;
     }
     EXPECT_EQ(QVZB_ORLNET_UpdateWithFileNameLocal(nullptr, 0xAA, kLocalAddress, kLocalWord), 0);
+    EXPECT_TRUE(frames().empty());
+}
+
+// Only a regular file is an image: a FIFO with no writer would block the open for ever, a device or a folder
+// would be read without end or not at all.
+TEST_F(OrlnetUpgradeTest, AnythingButARegularFileIsRefusedAtOnce) {
+    const std::string fifo = ::testing::TempDir() + "orlnet-image-fifo";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto call = std::async(std::launch::async, [&] {
+        return QVZB_ORLNET_UpdateWithFileNameLocal(fifo.c_str(), 0xAA, kLocalAddress, kLocalWord);
+    });
+    if (call.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "the upgrade still waits in the FIFO's open";
+        ::close(::open(fifo.c_str(), O_WRONLY));  // a writer lets the open return
+    }
+    EXPECT_EQ(call.get(), 0);
+    ::unlink(fifo.c_str());
+    // A file over 16 MiB (sparse here) is no image a module can take; it is not read.
+    const std::string huge = WriteImage("huge", {0x100, 0x140, 0, 0}, 64);
+    ASSERT_EQ(::truncate(huge.c_str(), (16 << 20) + 1), 0);
+    for (const std::string& path : {std::string("/dev/zero"), ::testing::TempDir(), huge})
+        EXPECT_EQ(QVZB_ORLNET_UpdateWithFileNameLocal(path.c_str(), 0xAA, kLocalAddress, kLocalWord), 0) << path;
+    ::unlink(huge.c_str());
     EXPECT_TRUE(frames().empty());
 }
 

@@ -1,5 +1,9 @@
 // Whole-record and command operations on search-list entries: the tuning around them, the untuned remote
 // restart, the restarts that follow changes, and the index checks with their codes.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <climits>
 #include <cstring>
 #include <functional>
 
@@ -154,6 +158,35 @@ TEST_F(SnapTest, EepromWritesRestartTheLocalModule) {
     server().injectFault(sim::Fault::setByte(10, 0));
     EXPECT_EQ(QVZB_SNAP_SetLocalEEPROM(0x40, data, 1), 0);
     EXPECT_EQ(framesAfter(1).size(), 1u);
+}
+
+// The caller's data is read only for a write that goes out: not with the port closed, not for an index outside the
+// list, not for more bytes than a write whose acknowledgement fits the 1024-byte reply read can carry (1014).
+TEST_F(SnapTest, EepromWritesReadTheCallersDataOnlyWhenTheyGoOut) {
+    // A page the library must not touch: any read of it ends the test program.
+    const long page = ::sysconf(_SC_PAGESIZE);
+    void* mapped = ::mmap(nullptr, static_cast<size_t>(page), PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    const auto* untouchable = static_cast<const unsigned char*>(mapped);
+    const int pageBytes = static_cast<int>(page);
+
+    EXPECT_EQ(QVZB_SNAP_SetLocalEEPROM(0x10, untouchable, pageBytes), 0);  // no port yet
+    EXPECT_EQ(QVZB_SNAP_SetRemoteEEPROM(0, 0x10, untouchable, pageBytes), 0);
+
+    startWithFarRemote();
+    EXPECT_EQ(QVZB_SNAP_SetRemoteEEPROM(1, 0x10, untouchable, pageBytes), 0);  // outside the list
+    EXPECT_EQ(QVZB_SNAP_SetLocalEEPROM(0x10, untouchable, INT_MAX), 0);
+    EXPECT_EQ(QVZB_SNAP_SetRemoteEEPROM(0, 0x10, untouchable, INT_MAX), 0);
+    const Bytes data(1015, 0x5C);
+    EXPECT_EQ(QVZB_SNAP_SetLocalEEPROM(0x10, data.data(), 1015), 0);
+    EXPECT_EQ(QVZB_SNAP_SetRemoteEEPROM(0, 0x10, data.data(), 1015), 0);
+    EXPECT_TRUE(frames().empty());
+
+    // The longest write that can be acknowledged goes out whole.
+    EXPECT_EQ(QVZB_SNAP_SetLocalEEPROM(0x10, data.data(), 1014), 1);
+    ASSERT_FALSE(framesAfter(2).empty());
+    EXPECT_EQ(frames().front().size(), 8u + 1 + 1014);
+    ::munmap(mapped, static_cast<size_t>(page));
 }
 
 TEST_F(SnapTest, IndexedFunctionsReportCode105) {

@@ -138,6 +138,30 @@ TEST_F(SnapSearchBudget, StrayBytesAreSkippedAndAShortAnswerEndsTheSearch) {
     EXPECT_EQ(MacOf(0)[7], 1);
 }
 
+// A line that keeps sending (noise without the lead bytes, or one answer again and again) cannot hold a search
+// much past its failure budget of two read time-outs; what was found is kept and the local module is tuned back.
+TEST_F(SnapTest, ABabblingLineCannotHoldASearch) {
+    startLoaded({Remote(1, 2, 2)});
+    const std::pair<const char*, Bytes> babbles[] = {{"noise", Bytes(3, 0x11)}, {"the same answer", {}}};
+    for (const auto& [what, block] : babbles) {
+        SCOPED_TRACE(what);
+        QVZB_SNAP_ClearSearchArr();
+        server().injectFault(sim::Fault::babble(std::chrono::milliseconds(2), std::chrono::seconds(5), block)
+                                 .onlyWhen(3, 0xFF));
+        const auto start = Clock::now();
+        EXPECT_EQ(QVZB_SNAP_SearchDev(2, 2), 1);
+        EXPECT_LT(MsSince(start), 2000);
+        EXPECT_EQ(QVZB_SNAP_GetSearchDevCount(), 1);
+        server().waitForFrames(5, std::chrono::milliseconds(500));
+        withModel([](sim::SnapModel& m) {
+            EXPECT_EQ(m.local().channel(), kOwnChannel);
+            EXPECT_EQ(m.local().rate(), kOwnRate);
+            return 0;
+        });
+        server().clearLog();
+    }
+}
+
 TEST_F(SnapTest, SearchOnAClosedPortFails) {
     startLoaded();
     QVZB_CloseCom();

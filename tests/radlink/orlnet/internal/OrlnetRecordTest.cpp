@@ -2,6 +2,7 @@
 // Packed 16-bit fields are asserted by value (+record.field): gtest would bind an unaligned reference.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <functional>
 
@@ -54,6 +55,10 @@ TEST(OrlnetRecord, ASpanReplacesItsBytesAndTheTail) {
     EXPECT_FALSE(ValidSpan(60, 20));
     EXPECT_FALSE(ValidSpan(-1, 2));
     EXPECT_FALSE(ValidSpan(0, -1));
+    // Ends past the written part whose sum overflows an int.
+    EXPECT_FALSE(ValidSpan(INT_MAX, 1));
+    EXPECT_FALSE(ValidSpan(1, INT_MAX));
+    EXPECT_FALSE(ValidSpan(INT_MAX, INT_MAX));
 }
 
 TEST(OrlnetRecord, PropertyNumbersAddressTheirFields) {
