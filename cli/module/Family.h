@@ -1,0 +1,49 @@
+// What the tool does with one module family, over the library's exports: its record fields, reading and writing
+// the record of the local module or of a remote one (an index of the library's search list), and searching.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "module/Field.h"
+
+namespace cli {
+
+// A module addressed through the local one: an index of the search list; nullopt is the local module.
+using Target = std::optional<int>;
+
+class Family {
+public:
+    virtual ~Family() = default;
+    virtual const char* name() const = 0;
+    virtual std::span<const FieldSpec> fields() const = 0;
+    // The field the configuration password is compared against; nullptr when the record has none.
+    const FieldSpec* passwordField() const { return FindField(fields(), "password"); }
+
+    // Reads the whole record into `record`; false when the module did not answer.
+    virtual bool load(Target target, Bytes& record) = 0;
+    // Sets one field of the edit record (after load), then writes it to the module.
+    virtual bool set(Target target, const FieldSpec& field, const Bytes& value) = 0;
+    virtual bool submit(Target target) = 0;
+
+    // Search: channels and rates as the family counts them.
+    virtual int firstChannel() const { return 11; }
+    virtual int lastChannel() const { return 26; }
+    virtual void clearSearch() = 0;
+    virtual bool search(int channel, int rate) = 0;
+    virtual int searchCount() = 0;
+    // Entry `index` of the search list as JSON (its key fields).
+    virtual Json searchEntry(int index) = 0;
+    // Puts an entry of an earlier search back on the list; its index, or nullopt when it is not found.
+    virtual std::optional<int> restoreEntry(const Json& entry);
+};
+
+// cel, orlnet or snap; nullptr for another name.
+std::unique_ptr<Family> MakeFamily(const std::string& name);
+
+// The families in the order identify tries them.
+inline constexpr const char* kFamilyNames[] = {"cel", "orlnet", "snap"};
+
+}  // namespace cli
