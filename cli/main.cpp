@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     cli::AddReadCommand(app, exitCode);
     cli::AddWriteCommand(app, exitCode);
     cli::AddSearchCommand(app, exitCode);
-    // cli::AddProfileCommand(app, exitCode);
+    cli::AddProfileCommand(app, exitCode);
     // cli::AddDoctorCommand(app, exitCode);
     // cli::AddUpgradeCommand(app, exitCode);
     try {

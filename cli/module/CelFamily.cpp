@@ -26,13 +26,13 @@ std::string ProductLine(int64_t w) { return CelProductLine(w); }
 using K = FieldKind;
 #define AT(member) offsetof(CelRecord, member), sizeof(CelRecord::member)
 const FieldSpec kFields[] = {
-    {"deviceName", 1, AT(deviceName), K::Text},
+    {"deviceName", 1, AT(deviceName), K::Text, nullptr, false, true},
     {"password", 2, AT(password), K::Text, nullptr, true},
     {"deviceType", 4, AT(deviceType), K::Unsigned, DeviceType},
     {"channel", 5, AT(channel), K::Unsigned, ChannelMeaning},
     {"panId", 6, AT(panId), K::Hex},
-    {"netAddress", 7, AT(netAddress), K::Hex},
-    {"macAddress", 8, AT(macAddress), K::Mac},
+    {"netAddress", 7, AT(netAddress), K::Hex, nullptr, false, true},
+    {"macAddress", 8, AT(macAddress), K::Mac, nullptr, false, true},
     {"dstNetAddress", 9, AT(dstNetAddress), K::Hex},
     {"dstMacAddress", 10, AT(dstMacAddress), K::Mac},
     {"airRate", 11, AT(airRate), K::Unsigned, AirRateMeaning},

@@ -31,7 +31,8 @@ struct FieldSpec {
     FieldKind kind;
     // What a raw value means ("2430 MHz"); empty when nothing is to be said.
     std::string (*meaning)(int64_t raw) = nullptr;
-    bool secret = false;  // shown only on request, never saved in a profile
+    bool secret = false;   // shown only on request, never saved in a profile
+    bool perUnit = false;  // differs from unit to unit (name, address): a profile keeps it only on request
     bool settable() const { return property > 0; }
 };
 

@@ -27,12 +27,12 @@ std::string Ms(int64_t v) { return std::to_string(v) + " ms"; }
 using K = FieldKind;
 #define AT(member) offsetof(OrlnetConfig, member), sizeof(OrlnetConfig::member)
 const FieldSpec kFields[] = {
-    {"deviceName", 1, AT(deviceName), K::Text},
+    {"deviceName", 1, AT(deviceName), K::Text, nullptr, false, true},
     {"password", 2, AT(password), K::Text, nullptr, true},
     {"deviceType", 4, AT(deviceType), K::Unsigned, DeviceType},
     {"channel", 5, AT(channel), K::Unsigned, ChannelMeaning},
     {"panId", 6, AT(panId), K::Hex},
-    {"netAddress", 7, AT(netAddress), K::Hex},
+    {"netAddress", 7, AT(netAddress), K::Hex, nullptr, false, true},
     {"airRate", 11, AT(airRate), K::Unsigned, AirRateMeaning},
     {"txPower", 12, AT(txPower), K::Hex},
     {"baudIndex", 15, AT(baudIndex), K::Unsigned, BaudIndexMeaning},

@@ -2,10 +2,10 @@
 
 namespace cli {
 
-Json RecordValues(const Family& family, Record record, bool withSecrets, bool settableOnly) {
+Json RecordValues(const Family& family, Record record, bool withSecrets) {
     Json values = Json::object();
     for (const auto& f : family.fields())
-        if ((withSecrets || !f.secret) && (!settableOnly || f.settable())) values[f.name] = FieldValue(f, record);
+        if (withSecrets || !f.secret) values[f.name] = FieldValue(f, record);
     return values;
 }
 

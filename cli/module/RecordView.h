@@ -6,8 +6,8 @@
 
 namespace cli {
 
-// {name: value} of every field; secret fields only when `withSecrets`; `settableOnly` keeps what a write can set.
-Json RecordValues(const Family& family, Record record, bool withSecrets, bool settableOnly = false);
+// {name: value} of every field; secret fields only when `withSecrets`.
+Json RecordValues(const Family& family, Record record, bool withSecrets);
 // {name: meaning} of the fields whose value means something more.
 Json RecordMeanings(const Family& family, Record record);
 Table RecordTable(const Family& family, Record record, bool withSecrets);

@@ -21,7 +21,7 @@ std::string WorkMode(int64_t c) { return c == 'M' ? "host mode" : c == 'S' ? "sl
 using K = FieldKind;
 #define AT(member) offsetof(SnapRecord, member), sizeof(SnapRecord::member)
 const FieldSpec kFields[] = {
-    {"MAC", 1, AT(MAC), K::Mac},
+    {"MAC", 1, AT(MAC), K::Mac, nullptr, false, true},
     {"NETID", 2, AT(NETID), K::Hex},
     {"CHANNAL", 3, AT(CHANNAL), K::Unsigned, ChannelIndex},
     {"BAUD", 4, AT(BAUD), K::Unsigned, Baud},

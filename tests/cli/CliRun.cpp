@@ -43,9 +43,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::st
     std::vector<char*> cargv;
     for (auto& a : argv) cargv.push_back(a.data());
     cargv.push_back(nullptr);
-    std::vector<std::string> envs;
+    std::vector<std::string> envs = env;  // getenv takes the first entry of a name
     for (char** e = environ; *e; ++e) envs.emplace_back(*e);
-    envs.insert(envs.end(), env.begin(), env.end());
     std::vector<char*> cenv;
     for (auto& e : envs) cenv.push_back(e.data());
     cenv.push_back(nullptr);

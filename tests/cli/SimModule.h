@@ -39,7 +39,7 @@ class CliTest : public ::testing::Test {
 protected:
     CliResult run(std::vector<std::string> args, std::vector<std::string> env = {}) {
         env.push_back("RADLINK_CACHE_DIR=" + cache_.path());
-        env.push_back("RADLINK_PASSWORD=");
+        env.push_back("RADLINK_PASSWORD=");  // after the test's own: the first entry of a name counts
         return RunCli(args, env);
     }
     TempDir cache_;
