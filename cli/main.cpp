@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     cli::AddWriteCommand(app, exitCode);
     cli::AddSearchCommand(app, exitCode);
     cli::AddProfileCommand(app, exitCode);
-    // cli::AddDoctorCommand(app, exitCode);
+    cli::AddDoctorCommand(app, exitCode);
     // cli::AddUpgradeCommand(app, exitCode);
     try {
         app.parse(argc, argv);
