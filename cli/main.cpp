@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     cli::AddSearchCommand(app, exitCode);
     cli::AddProfileCommand(app, exitCode);
     cli::AddDoctorCommand(app, exitCode);
-    // cli::AddUpgradeCommand(app, exitCode);
+    cli::AddUpgradeCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -14,6 +14,7 @@
 #include "core/Table.h"
 #include "module/Password.h"
 #include "module/Profile.h"
+#include "module/RecordWriter.h"
 #include "module/UnitTable.h"
 #include "radlink.h"
 
@@ -32,15 +33,6 @@ struct WriteOptions {
     std::string report;
 };
 
-// One wanted field: its value, the bytes that set it, and what became of it.
-struct Change {
-    const FieldSpec* field;
-    Json wanted;
-    Bytes bytes;
-    bool differs = false;
-    bool verified = false;
-};
-
 class WriteRun {
 public:
     explicit WriteRun(WriteOptions o) : o_(std::move(o)) {}
@@ -56,7 +48,7 @@ private:
     WriteOptions o_;
     Session session_;
     Bytes before_, after_;
-    std::vector<Change> changes_;
+    std::vector<FieldChange> changes_;
     bool written_ = false;
 };
 
@@ -93,12 +85,12 @@ int WriteRun::encode(const std::vector<std::pair<std::string, Json>>& wanted) {
             fmt::print(stderr, "radlink: {}\n", e.error);
             return kExitUsage;
         }
-        auto same = std::find_if(changes_.begin(), changes_.end(), [&](const Change& c) { return c.field == f; });
-        Change c{f, value, std::move(e.bytes)};
+        auto same = std::find_if(changes_.begin(), changes_.end(), [&](const FieldChange& c) { return c.field == f; });
+        FieldChange c{f, value, std::move(e.bytes)};
         if (same != changes_.end()) *same = std::move(c);  // a later source overrides an earlier one
         else changes_.push_back(std::move(c));
     }
-    for (auto& c : changes_) c.differs = !FieldHolds(*c.field, before_, c.bytes);
+    CompareWith(changes_, before_);
     return kExitOk;
 }
 
@@ -204,29 +196,28 @@ int WriteRun::run() {
                       shown(*c.field, c.wanted).dump(), c.differs ? "change" : "same"});
         diff.print();
     }
-    const bool anyChange = std::any_of(changes_.begin(), changes_.end(), [](const Change& c) { return c.differs; });
+    const bool anyChange = std::any_of(changes_.begin(), changes_.end(), [](const FieldChange& c) { return c.differs; });
     if (o_.dryRun) return finish(kExitOk, "dry run, nothing written");
     if (!anyChange) return finish(kExitOk, "the module already holds every wanted value");
     if (int rc = checkPassword()) return finish(rc, rc == kExitWrongPassword ? "wrong password" : "not written");
 
-    for (const auto& c : changes_)
-        if (c.differs && !session_.family().set(session_.target(), *c.field, c.bytes)) {
-            fmt::print(stderr, "radlink: the library refused {} (error {})\n", c.field->name, QVZB_GetLastError());
+    const WriteOutcome outcome = WriteAndVerify(session_.family(), session_.target(), changes_, after_);
+    switch (outcome) {
+        case WriteOutcome::Refused:
+            fmt::print(stderr, "radlink: the library refused a field (error {})\n", QVZB_GetLastError());
             return finish(kExitFailed, "not written");
-        }
-    if (!session_.family().submit(session_.target())) {
-        fmt::print(stderr, "radlink: the module did not take the write\n");
-        return finish(kExitFailed, "write failed");
+        case WriteOutcome::NotTaken:
+            fmt::print(stderr, "radlink: the module did not take the write\n");
+            return finish(kExitFailed, "write failed");
+        default: break;
     }
     written_ = true;
-    if (!session_.family().load(session_.target(), after_)) {
-        after_.clear();
+    if (outcome == WriteOutcome::NoReadBack) {
         fmt::print(stderr, "radlink: written, but the module did not answer the read-back\n");
         return finish(kExitNotVerified, "written, read-back failed");
     }
-    bool all = true;
-    for (auto& c : changes_) all = (c.verified = FieldHolds(*c.field, after_, c.bytes)) && all;
-    return all ? finish(kExitOk, "written and verified") : finish(kExitNotVerified, "written, NOT verified");
+    return outcome == WriteOutcome::Verified ? finish(kExitOk, "written and verified")
+                                             : finish(kExitNotVerified, "written, NOT verified");
 }
 
 }  // namespace

@@ -24,3 +24,26 @@ private:
 };
 
 }  // namespace cli
+
+#include <atomic>
+#include <thread>
+
+namespace cli {
+
+// For a long call that reports no progress: a moving bar with the time elapsed, drawn by a thread of its own
+// (which never calls the library) while the call runs; nothing when standard error is no terminal.
+class Activity {
+public:
+    explicit Activity(std::string label);
+    ~Activity() { stop(); }
+    Activity(const Activity&) = delete;
+    Activity& operator=(const Activity&) = delete;
+    void stop();
+
+private:
+    std::string label_;
+    std::atomic<bool> running_{false};
+    std::thread thread_;
+};
+
+}  // namespace cli

@@ -1,6 +1,8 @@
 #include "module/CelFamily.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "module/SearchKeyFields.h"
 #include "radlink.h"
@@ -82,6 +84,13 @@ bool CelFamily::set(Target target, const FieldSpec& field, const Bytes& value) {
 
 bool CelFamily::submit(Target target) {
     return (target ? QVZB_CEL_SubmitRemoteDevInfo(*target) : QVZB_CEL_SubmitInfo()) == 1;
+}
+
+bool CelFamily::upgrade(Target target, const std::string& image, Record current) {
+    CelRecord r{};
+    std::memcpy(&r, current.data(), std::min(sizeof r, current.size()));
+    return (target ? QVZB_CEL_UpdateWithFileNameRemote(*target, image.c_str(), r.runState, r.netAddress, r.controlWord)
+                   : QVZB_CEL_UpdateWithFileNameLocal(image.c_str(), r.runState, r.netAddress, r.controlWord)) == 1;
 }
 
 void CelFamily::clearSearch() { QVZB_CEL_ClearSearchArr(); }

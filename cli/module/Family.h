@@ -28,6 +28,11 @@ public:
     virtual bool set(Target target, const FieldSpec& field, const Bytes& value) = 0;
     virtual bool submit(Target target) = 0;
 
+    // Firmware upgrade from an image file, with the run state, address and control word of the record `current`
+    // (the module's before the upgrade); families without one return false.
+    virtual bool canUpgrade() const { return false; }
+    virtual bool upgrade(Target /*target*/, const std::string& /*image*/, Record /*current*/) { return false; }
+
     // Search: channels and rates as the family counts them.
     virtual int firstChannel() const { return 11; }
     virtual int lastChannel() const { return 26; }

@@ -52,6 +52,11 @@ int64_t FieldNumber(const FieldSpec& f, Record r) {
     return static_cast<int64_t>(u);
 }
 
+Bytes FieldBytes(const FieldSpec& f, Record r) {
+    const auto begin = r.begin() + static_cast<ptrdiff_t>(f.offset);
+    return Bytes(begin, begin + static_cast<ptrdiff_t>(f.width));
+}
+
 Json FieldValue(const FieldSpec& f, Record r) {
     switch (f.kind) {
         case FieldKind::Text: return GbkToUtf8(TextOf(f, r));

@@ -44,6 +44,8 @@ Json FieldValue(const FieldSpec& field, Record record);
 std::string FieldText(const FieldSpec& field, Record record);
 std::string FieldMeaning(const FieldSpec& field, Record record);
 int64_t FieldNumber(const FieldSpec& field, Record record);
+// The field's bytes as the record holds them.
+Bytes FieldBytes(const FieldSpec& field, Record record);
 
 // The bytes a value sets (the field's width; texts zero-padded to it), or an error text.
 struct Encoded {

@@ -1,6 +1,8 @@
 #include "module/OrlnetFamily.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "module/SearchKeyFields.h"
 #include "radlink.h"
@@ -77,6 +79,13 @@ bool OrlnetFamily::set(Target target, const FieldSpec& field, const Bytes& value
 
 bool OrlnetFamily::submit(Target target) {
     return (target ? QVZB_ORLNET_SubmitRemoteDevInfoAll(*target) : QVZB_ORLNET_SubmitInfo()) == 1;
+}
+
+bool OrlnetFamily::upgrade(Target target, const std::string& image, Record current) {
+    OrlnetConfig r{};
+    std::memcpy(&r, current.data(), std::min(sizeof r, current.size()));
+    return (target ? QVZB_ORLNET_UpdateWithFileNameRemote(*target, image.c_str(), r.runState, r.netAddress, r.controlWord)
+                   : QVZB_ORLNET_UpdateWithFileNameLocal(image.c_str(), r.runState, r.netAddress, r.controlWord)) == 1;
 }
 
 void OrlnetFamily::clearSearch() { QVZB_ORLNET_ClearSearchArr(); }

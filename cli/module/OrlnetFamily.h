@@ -12,6 +12,8 @@ public:
     bool load(Target target, Bytes& record) override;
     bool set(Target target, const FieldSpec& field, const Bytes& value) override;
     bool submit(Target target) override;
+    bool canUpgrade() const override { return true; }
+    bool upgrade(Target target, const std::string& image, Record current) override;
     void clearSearch() override;
     bool search(int channel, int rate) override;
     int searchCount() override;
