@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <fmt/core.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 
@@ -70,6 +71,20 @@ std::vector<std::string> WriteArguments(const ApplyOptions& o, const std::string
     return a;
 }
 
+// A trace named in RADLINK_TRACE becomes one file per unit: "bench.pcapng" -> "bench.unit-1.pcapng".
+std::vector<std::string> UnitEnvironment(const std::string& password, size_t unit) {
+    std::vector<std::string> env{"RADLINK_PASSWORD=" + password};
+    if (const char* trace = std::getenv("RADLINK_TRACE"); trace && *trace) {
+        std::string path = trace;
+        const size_t slash = path.rfind('/');
+        const size_t dot = path.rfind('.');
+        const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+        path.insert(hasExtension ? dot : path.size(), fmt::format(".unit-{}", unit + 1));
+        env.push_back("RADLINK_TRACE=" + path);
+    }
+    return env;
+}
+
 // The last line the unit's run printed, for a unit that left no report.
 std::string LastLine(const std::string& path) {
     std::ifstream in(path);
@@ -111,7 +126,7 @@ int RunApply(const ApplyOptions& o) {
         u.port = o.ports[i];
         u.report = fmt::format("{}/unit-{}.json", dir, i);
         u.log = fmt::format("{}/unit-{}.log", dir, i);
-        if (!u.process.start(WriteArguments(o, u.port, u.report), {"RADLINK_PASSWORD=" + password}, u.log))
+        if (!u.process.start(WriteArguments(o, u.port, u.report), UnitEnvironment(password, i), u.log))
             fmt::print(stderr, "radlink: cannot start the write for {}\n", u.port);
     }
     Json reports = Json::array();

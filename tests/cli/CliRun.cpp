@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,14 +26,17 @@ std::string Slurp(const std::string& path) {
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env) {
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env, bool stderrTerminal) {
     TempDir dir;
     const std::string outPath = dir.file("out"), errPath = dir.file("err");
+    int master = -1, slave = -1;
+    if (stderrTerminal && openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (stderrTerminal) posix_spawn_file_actions_adddup2(&actions, slave, 2);
+    else posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     // A new session: no controlling terminal, so the tool can never ask on one.
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);
@@ -59,7 +63,15 @@ CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::st
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
     r.out = Slurp(outPath);
-    r.err = Slurp(errPath);
+    if (stderrTerminal) {
+        ::close(slave);
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;) r.err.append(buffer, static_cast<size_t>(n));
+        ::close(master);
+    } else {
+        r.err = Slurp(errPath);
+    }
     return r;
 }
 

@@ -16,7 +16,9 @@ struct CliResult {
 };
 
 // Runs `radlink args...` with the extra environment entries ("NAME=value") added; standard input is /dev/null.
-CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+// With `stderrTerminal` its standard error is a pseudo-terminal (a few kilobytes of output at most).
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {},
+                 bool stderrTerminal = false);
 
 // A fresh directory under the test temp folder, removed with the object.
 class TempDir {

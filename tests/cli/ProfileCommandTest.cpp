@@ -99,10 +99,17 @@ TEST_F(ProfileTest, ApplyDryRunWritesNowhere) {
     auto a = ServeCel();
     auto b = ServeCel();
     const auto profile = files_.write("p.json", R"({"family": "cel", "fields": {"channel": 23}})");
-    const auto r = run({"profile", "apply", profile, a->devicePath(), b->devicePath(), "--dry-run", "--json"});
+    const auto r = run({"profile", "apply", profile, a->devicePath(), b->devicePath(), "--dry-run", "--json"},
+                       {"RADLINK_TRACE=" + files_.file("bench.txt")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const auto& u : r.json()["units"]) EXPECT_EQ(u["result"], "dry run, nothing written");
     EXPECT_EQ(FramesWithCommand(*a, kCelWriteConfig) + FramesWithCommand(*b, kCelWriteConfig), 0u);
+    // a trace asked for is one file per unit
+    for (const char* unit : {"bench.unit-1.txt", "bench.unit-2.txt"}) {
+        std::ifstream trace(files_.file(unit));
+        std::string text((std::istreambuf_iterator<char>(trace)), std::istreambuf_iterator<char>());
+        EXPECT_THAT(text, HasSubstr("READ_LOCAL")) << unit;
+    }
 }
 
 }  // namespace

@@ -31,6 +31,16 @@ TEST_F(SearchTest, FindsTheModulesOnTheChannelsAndRatesAsked) {
     EXPECT_EQ(run({"search", server->devicePath(), "--rates", "3"}).exitCode, 2);
 }
 
+TEST_F(SearchTest, ProgressBarOnATerminal) {
+    auto server = ServeCel();
+    const auto r = RunCli({"search", server->devicePath(), "--channels", "12", "--rates", "0,1"},
+                          {"RADLINK_CACHE_DIR=" + cache_.path()}, true);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.err, HasSubstr("searching [..............................]   0% channel 12 rate 0, 0 found"));
+    EXPECT_THAT(r.err, HasSubstr("searching [###############...............]  50% channel 12 rate 1, 1 found"));
+    EXPECT_THAT(r.err, HasSubstr("searching [##############################] 100% 1 found"));
+}
+
 TEST_F(SearchTest, RemoteNumberReadsAndWritesTheModuleFound) {
     auto server = ServeCel();
     ASSERT_EQ(run({"search", server->devicePath(), "--channels", "12,15", "--rates", "0,1"}).exitCode, 0);
