@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     app.add_option("--trace", trace,
                    "record every exchange with the module into FILE: pcapng when its name ends in .pcapng (open "
                    "it in Wireshark with radlink/wireshark/radlink.lua), text otherwise; RADLINK_TRACE=FILE too")
+        ->type_name("FILE")
         ->each([](const std::string& path) {
             if (!RADLINK_SetTrace(path.c_str(), path.ends_with(".pcapng") ? RADLINK_TRACE_PCAPNG : RADLINK_TRACE_TEXT))
                 std::fprintf(stderr, "radlink: cannot write the trace to %s\n", path.c_str());
