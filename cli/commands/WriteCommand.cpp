@@ -44,6 +44,10 @@ private:
     int checkPassword();
     int finish(int code, const std::string& result);
     Json shown(const FieldSpec& f, const Json& value) const { return f.secret ? Json("***") : value; }
+    std::string shownText(const FieldSpec& f, Record record) const {
+        return f.secret ? "***" : BytesText(f, FieldBytes(f, record));
+    }
+    std::string shownText(const FieldSpec& f, const Bytes& bytes) const { return f.secret ? "***" : BytesText(f, bytes); }
 
     WriteOptions o_;
     Session session_;
@@ -95,11 +99,10 @@ int WriteRun::encode(const std::vector<std::pair<std::string, Json>>& wanted) {
 }
 
 int WriteRun::checkPassword() {
-    const FieldSpec* field = session_.family().passwordField();
-    if (!field) {
-        fmt::print(stderr, "radlink: {} records carry no configuration password; this tool does not write them\n",
-                   session_.family().name());
-        return kExitUsage;
+    const auto stored = session_.family().storedPassword(session_.target(), before_);
+    if (!stored) {
+        fmt::print(stderr, "radlink: the module did not tell its password; nothing was written\n");
+        return kExitFailed;
     }
     std::optional<std::string> entry = o_.password;
     if (entry->empty()) entry = AskPassword(fmt::format("Configuration password of {}: ", o_.module.port));
@@ -108,7 +111,7 @@ int WriteRun::checkPassword() {
         return kExitUsage;
     }
     const auto gbk = Utf8ToGbk(*entry);
-    if (!gbk || !PasswordMatches(*gbk, *field, before_)) {
+    if (!gbk || !PasswordMatches(*gbk, *stored)) {
         fmt::print(stderr, "radlink: wrong configuration password; nothing was written\n");
         return kExitWrongPassword;
     }
@@ -133,9 +136,8 @@ int WriteRun::finish(int code, const std::string& result) {
     else if (written_) {
         Table table({"FIELD", "WRITTEN", "READ BACK", "VERIFIED"});
         for (const auto& c : changes_)
-            table.add({c.field->name, shown(*c.field, c.wanted).dump(),
-                       after_.empty() ? "-" : shown(*c.field, FieldValue(*c.field, after_)).dump(),
-                       c.verified ? "yes" : "NO"});
+            table.add({c.field->name, shownText(*c.field, c.bytes),
+                       after_.empty() ? "-" : shownText(*c.field, Record(after_)), c.verified ? "yes" : "NO"});
         table.print();
     }
     if (!o_.module.json) fmt::print("{}: {}\n", o_.module.port, result);
@@ -192,8 +194,8 @@ int WriteRun::run() {
     if (!o_.module.json) {
         Table diff({"FIELD", "MODULE", "WANTED", ""});
         for (const auto& c : changes_)
-            diff.add({c.field->name, shown(*c.field, FieldValue(*c.field, before_)).dump(),
-                      shown(*c.field, c.wanted).dump(), c.differs ? "change" : "same"});
+            diff.add({c.field->name, shownText(*c.field, Record(before_)), shownText(*c.field, c.bytes),
+                      c.differs ? "change" : "same"});
         diff.print();
     }
     const bool anyChange = std::any_of(changes_.begin(), changes_.end(), [](const FieldChange& c) { return c.differs; });

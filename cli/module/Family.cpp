@@ -1,5 +1,7 @@
 #include "module/Family.h"
 
+#include <cstring>
+
 #include "module/CelFamily.h"
 #include "module/OrlnetFamily.h"
 #include "module/SnapFamily.h"
@@ -18,6 +20,13 @@ std::optional<int> Family::restoreEntry(const Json& entry) {
         if (same) return i;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> Family::storedPassword(Target, Record record) {
+    const FieldSpec* field = FindField(fields(), "password");
+    if (!field) return std::nullopt;
+    const auto* stored = reinterpret_cast<const char*>(record.data() + field->offset);
+    return std::string(stored, strnlen(stored, field->width));
 }
 
 std::unique_ptr<Family> MakeFamily(const std::string& name) {

@@ -19,8 +19,9 @@ public:
     virtual ~Family() = default;
     virtual const char* name() const = 0;
     virtual std::span<const FieldSpec> fields() const = 0;
-    // The field the configuration password is compared against; nullptr when the record has none.
-    const FieldSpec* passwordField() const { return FindField(fields(), "password"); }
+    // The module's configuration password (GBK bytes) for the record just loaded: CEL and ORLNET keep it in the
+    // record (up to its first zero byte, or all 16), SNAP modules are asked for it; nullopt when they do not tell.
+    virtual std::optional<std::string> storedPassword(Target target, Record record);
 
     // Reads the whole record into `record`; false when the module did not answer.
     virtual bool load(Target target, Bytes& record) = 0;

@@ -74,6 +74,13 @@ std::string FieldText(const FieldSpec& f, Record r) {
     }
 }
 
+std::string BytesText(const FieldSpec& f, const Bytes& bytes) {
+    Bytes scratch(f.offset + f.width, 0);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), f.width), scratch.begin() + static_cast<ptrdiff_t>(f.offset));
+    const std::string text = FieldText(f, scratch);
+    return f.kind == FieldKind::Text ? "\"" + text + "\"" : text;
+}
+
 std::string FieldMeaning(const FieldSpec& f, Record r) { return f.meaning ? f.meaning(FieldNumber(f, r)) : ""; }
 
 Json ValueFromText(const FieldSpec& f, const std::string& text) {

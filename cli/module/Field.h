@@ -42,6 +42,8 @@ using Record = std::span<const uint8_t>;
 Json FieldValue(const FieldSpec& field, Record record);
 // As a table shows it.
 std::string FieldText(const FieldSpec& field, Record record);
+// As a table shows the field holding `bytes` (its width); texts in quotes.
+std::string BytesText(const FieldSpec& field, const Bytes& bytes);
 std::string FieldMeaning(const FieldSpec& field, Record record);
 int64_t FieldNumber(const FieldSpec& field, Record record);
 // The field's bytes as the record holds them.

@@ -4,14 +4,12 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstring>
 
 namespace cli {
 
-bool PasswordMatches(const std::string& entryGbk, const FieldSpec& field, Record record) {
-    if (entryGbk.size() > field.width) return false;
-    const auto* stored = reinterpret_cast<const char*>(record.data() + field.offset);
-    return entryGbk == std::string(stored, strnlen(stored, field.width));
+bool PasswordMatches(const std::string& entryGbk, const std::string& stored) {
+    constexpr size_t kLongest = 16;
+    return entryGbk.size() <= kLongest && entryGbk == stored;
 }
 
 std::optional<std::string> AskPassword(const std::string& prompt) {

@@ -3,6 +3,7 @@
 #include <fmt/core.h>
 
 #include <cstddef>
+#include <cstring>
 
 #include "radlink.h"
 
@@ -65,6 +66,12 @@ bool SnapFamily::set(Target target, const FieldSpec& field, const Bytes& value) 
 
 bool SnapFamily::submit(Target target) {
     return (target ? QVZB_SNAP_SubmitRemoteDevInfo(*target) : QVZB_SNAP_SubmitInfo()) == 1;
+}
+
+std::optional<std::string> SnapFamily::storedPassword(Target target, Record) {
+    char buffer[32] = {};  // the module's 12 (local) or 9 (remote) password bytes, as the SNAP pages fetch them
+    if ((target ? QVZB_SNAP_GetRemotePwd(*target, buffer) : QVZB_SNAP_GetLocalPwd(buffer)) != 1) return std::nullopt;
+    return std::string(buffer, strnlen(buffer, sizeof buffer - 1));
 }
 
 void SnapFamily::clearSearch() { QVZB_SNAP_ClearSearchArr(); }

@@ -12,6 +12,7 @@ public:
     bool load(Target target, Bytes& record) override;
     bool set(Target target, const FieldSpec& field, const Bytes& value) override;
     bool submit(Target target) override;
+    std::optional<std::string> storedPassword(Target target, Record record) override;
     int firstChannel() const override { return 0; }
     int lastChannel() const override { return 15; }
     void clearSearch() override;

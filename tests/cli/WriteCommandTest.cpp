@@ -126,6 +126,19 @@ TEST_F(WriteTest, ProfileFilesInTomlAndJson) {
     EXPECT_EQ(run({"write", server->devicePath(), "--profile", broken}).exitCode, 2);
 }
 
+TEST_F(WriteTest, SnapWritesBehindThePasswordTheModuleTells) {
+    sim::ScenarioOptions o;
+    o.family = "snap";
+    auto server = ServeModule(o);
+    auto r = run({"write", server->devicePath(), "--family", "snap", "CHANNAL=5", "--password", "1234567"});
+    EXPECT_EQ(r.exitCode, 4) << r.err;
+    r = run({"write", server->devicePath(), "--family", "snap", "CHANNAL=5", "NETID=0x4321", "--password", "123456",
+             "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.json()["fields"]["NETID"]["after"], 0x4321);
+    EXPECT_EQ(r.json()["fields"]["CHANNAL"]["verified"], true);
+}
+
 TEST_F(WriteTest, OrlnetWriteAndVerify) {
     sim::ScenarioOptions o;
     o.family = "orlnet";
