@@ -68,6 +68,10 @@ struct Options {
                                    QStringLiteral("Folder of Plexcon.ini (also PLEXCON_SETTINGS_DIR). Default: the "
                                                   "program's folder when writable, else ~/.config/Plexcon."),
                                    QStringLiteral("dir")};
+    QCommandLineOption showHidden{QStringLiteral("show-hidden"),
+                                  QStringLiteral("Show the screens the standard navigation hides: the SNAP and ORLNET "
+                                                 "panels, the IO and analogue-input pages of the CEL panels, and the "
+                                                 "CEL firmware upgrade.")};
     QCommandLineOption quitAfterShown{QStringLiteral("quit-after-shown"),
                                       QStringLiteral("Print the time from start to the first painted window, then "
                                                      "quit (start-up measurement).")};
@@ -76,7 +80,7 @@ struct Options {
         parser.setApplicationDescription(QStringLiteral("Configures ZigBee radio modules on a serial port."));
         parser.addHelpOption();
         parser.addVersionOption();
-        for (const auto* o : {&demo, &demoLine, &demoRemotes, &port, &settingsDir, &quitAfterShown})
+        for (const auto* o : {&demo, &demoLine, &demoRemotes, &port, &settingsDir, &showHidden, &quitAfterShown})
             parser.addOption(*o);
     }
 };
@@ -157,6 +161,7 @@ int main(int argc, char** argv) {
     if (namedFolder.isEmpty()) namedFolder = env.value(QStringLiteral("PLEXCON_SETTINGS_DIR"));
     context.settingsPath = SettingsFilePath(SettingsFolder(namedFolder, QCoreApplication::applicationDirPath()));
     context.extraPorts = parser.values(options.port);
+    context.showHidden = parser.isSet(options.showHidden);
     context.extraPorts += env.value(QStringLiteral("PLEXCON_PORTS")).split(u':', Qt::SkipEmptyParts);
 
     std::unique_ptr<DemoModule> demo;  // outlives the window, which closes the port on its way out

@@ -1,25 +1,64 @@
 // The CEL family panels: "VNET" (CPanViewCel), "Quickmesh" (CPanViewCel_Change) and "LowPower"
-// (CPanViewCelLowPower). The two Quickmesh kinds set lowPowerKind, which the CEL pages read.
+// (CPanViewCelLowPower). The two Quickmesh kinds set lowPowerKind, which the CEL pages read, and have the remote
+// module tab.
 #pragma once
 
-#include <QWidget>
+#include "shell/FamilyPanel.h"
 
-#include "shell/ShellContext.h"
+class CDlgChangePass;
+class CLowPowerDlg;
+class CPageDevADCel;
+class CPageDevAdvCel;
+class CPageDevBaseCel;
+class CPageDevComCel;
+class CPageDevIOCel;
+class CPageDevTerminalVnet;
+class CPageDevTranCel;
+class CPageListDevRemoteCel;
+class CPageListLocalDev;
 
-class CPanViewCel : public QWidget {
+class CPanViewCel : public FamilyPanel {
     Q_OBJECT
 public:
     explicit CPanViewCel(const ShellContext& context, QWidget* parent = nullptr);
 
-    bool lowPowerKind() const { return lowPowerKind_; }
+    bool lowPowerKind() const { return kind_ != Kind::Vnet; }
+    // Shown when a remote command finds no row selected.
+    static QString NoSelectionMessage();
+
+    CPageListLocalDev* localPage() const { return local_; }
+    CPageListDevRemoteCel* remoteCelList() const { return remote_; }
+    CPageDevBaseCel* basePage() const { return base_; }
+    CPageDevComCel* comPage() const { return com_; }
+    CPageDevTranCel* tranPage() const { return tran_; }
+    CPageDevAdvCel* advPage() const { return adv_; }
+    CLowPowerDlg* lowPowerPage() const { return lowPower_; }
+    CPageDevTerminalVnet* terminalPage() const { return terminal_; }
+    CDlgChangePass* changePassPage() const { return changePass_; }
+    // The IO and analogue-input pages: no category row leads to them unless the hidden screens are shown.
+    CPageDevIOCel* ioPage() const { return io_; }
+    CPageDevADCel* adPage() const { return ad_; }
 
 protected:
-    CPanViewCel(const ShellContext& context, const QString& family, bool lowPowerKind, QWidget* parent);
+    enum class Kind { Vnet, Quickmesh, LowPower };
+    CPanViewCel(const ShellContext& context, Kind kind, QWidget* parent);
 
-    ShellContext context_;
+    void loadInfoCommand() override;
+    void resetCommand() override;
 
 private:
-    bool lowPowerKind_ = false;
+    Kind kind_;
+    CPageListLocalDev* local_ = nullptr;
+    CPageListDevRemoteCel* remote_ = nullptr;
+    CPageDevBaseCel* base_ = nullptr;
+    CPageDevComCel* com_ = nullptr;
+    CPageDevTranCel* tran_ = nullptr;
+    CPageDevAdvCel* adv_ = nullptr;
+    CLowPowerDlg* lowPower_ = nullptr;
+    CPageDevTerminalVnet* terminal_ = nullptr;
+    CDlgChangePass* changePass_ = nullptr;
+    CPageDevIOCel* io_ = nullptr;
+    CPageDevADCel* ad_ = nullptr;
 };
 
 class CPanViewCel_Change : public CPanViewCel {
@@ -28,7 +67,7 @@ public:
     explicit CPanViewCel_Change(const ShellContext& context, QWidget* parent = nullptr);
 
 protected:
-    CPanViewCel_Change(const ShellContext& context, const QString& family, QWidget* parent);
+    using CPanViewCel::CPanViewCel;
 };
 
 class CPanViewCelLowPower : public CPanViewCel_Change {

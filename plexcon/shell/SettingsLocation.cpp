@@ -14,3 +14,14 @@ QString SettingsFolder(const QString& named, const QString& executableFolder) {
 }
 
 QString SettingsFilePath(const QString& folder) { return folder + QStringLiteral("/Plexcon.ini"); }
+
+QString LogFolder(const QString& settingsPath) {
+    const QString folder = QFileInfo(settingsPath).absolutePath();
+    const QString xdgConfig =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Plexcon");
+    QString logs = folder;
+    if (QDir::cleanPath(folder) == QDir::cleanPath(xdgConfig))
+        logs = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Plexcon");
+    QDir().mkpath(logs);
+    return logs;
+}

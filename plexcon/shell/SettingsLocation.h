@@ -8,3 +8,7 @@
 QString SettingsFolder(const QString& named, const QString& executableFolder);
 // The settings file in that folder.
 QString SettingsFilePath(const QString& folder);
+// Where the program's logs go, beside the settings file at `settingsPath`: the same folder (a portable build, or
+// a folder named outright), except that an installed program, whose settings are under the XDG config folder,
+// logs under the XDG data folder. Created when missing.
+QString LogFolder(const QString& settingsPath);

@@ -17,6 +17,9 @@ struct ShellContext {
     QStringList extraPorts;
     // A port to select at start instead of the stored position (the demo module's port); empty for none.
     QString preferredPort;
+    // Show the screens the standard navigation does not reach: the "SNAP" and "ORLNET" panels, the IO and
+    // analogue-input categories of the CEL panels, and the CEL upgrade button (--show-hidden).
+    bool showHidden = false;
     // The USB bridge behind the identity dialog of "高级"; the main window supplies the production one when null.
     UsbBridge* usbBridge = nullptr;
 };

@@ -124,9 +124,12 @@ void CCELDev::RestoreLocal() {
     SetRate(current_.airRate);
 }
 
+bool CCELDev::KnowsOwnTuning() { return loaded_ || LoadLocal(); }
+
 template <typename F>
 auto CCELDev::OnTarget(int target, F&& operation) {
     if (target == kLocal) return operation();
+    if (!KnowsOwnTuning()) return decltype(operation()){};
     SwitchToRemote(target);
     auto result = operation();
     RestoreLocal();
@@ -187,7 +190,7 @@ bool CCELDev::HandAdd(const SearchKey& key) {
 void CCELDev::Delete(int index) { entries_.Erase(index); }
 
 bool CCELDev::Search(int channel, int rate) {
-    if (!PortOpen()) return false;
+    if (!PortOpen() || !KnowsOwnTuning()) return false;
     bool added = false;
     if (SetChannel(static_cast<uint8_t>(channel)) && SetRate(static_cast<uint8_t>(rate)) &&
         Send(Op::Search, ShortFrame(kSearch))) {
@@ -299,7 +302,10 @@ bool CCELDev::EndUpgrade(uint16_t address, uint16_t controlWord) {
                               controlWord);
 }
 
-bool CCELDev::Upgrade(int target, const CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord) {
+bool CCELDev::Upgrade(int target, const CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord,
+                      const UpgradeObserver& observer) {
+    const size_t total = image.BlockCount();
+    if (!Report(observer, 0, total)) return false;  // stopped before anything was sent
     if (!PortOpen()) return false;
     return OnTarget(target, [&] {
         if (runState == kNormalFirmware &&
@@ -307,12 +313,15 @@ bool CCELDev::Upgrade(int target, const CelImage& image, uint8_t runState, uint1
                                 controlWord))
             return false;
         constexpr Op kPhaseOps[2] = {Op::UpgradeBlockFirstPhase, Op::UpgradeBlockSecondPhase};
+        size_t accepted = 0;
+        bool goOn = true;
         for (int phase = 0; phase < 2; ++phase) {
             for (const ImageBlock& block : image.Blocks(phase)) {
-                if (!SendUpgradeBlock(kPhaseOps[phase], address, block)) {
+                if (!goOn || !SendUpgradeBlock(kPhaseOps[phase], address, block)) {
                     EndUpgrade(address, controlWord);  // abandoned: the boot loader still gets its end and restart
                     return false;
                 }
+                goOn = Report(observer, ++accepted, total);
             }
         }
         return EndUpgrade(address, controlWord);

@@ -14,6 +14,7 @@
 #include "cel/CelRecord.h"
 #include "core/SearchKey.h"
 #include "core/SearchList.h"
+#include "core/UpgradeProgress.h"
 
 namespace radlink {
 
@@ -60,7 +61,9 @@ public:
     std::optional<uint8_t> ReadIoPort(int target);
     bool WriteIoLine(int target, int bit, bool high);
     std::optional<uint8_t> ReadAd(int target, uint8_t channel);
-    bool Upgrade(int target, const cel::CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord);
+    // Tells `observer` of every accepted block; its stop request ends the upgrade as a refused block does.
+    bool Upgrade(int target, const cel::CelImage& image, uint8_t runState, uint16_t address, uint16_t controlWord,
+                 const UpgradeObserver& observer = {});
 
 private:
     enum class Op {
@@ -84,6 +87,9 @@ private:
     bool Restart(uint16_t address, uint16_t controlWord);
     void SwitchToRemote(int index);
     void RestoreLocal();
+    // The local module's own channel and rate, to tune back to, are known: its record is loaded, or is loaded
+    // now (one read); false when it cannot be read, and then nothing may tune it away.
+    bool KnowsOwnTuning();
     // Runs `operation` on the local module, or on entry `target` between SwitchToRemote and RestoreLocal.
     template <typename F>
     auto OnTarget(int target, F&& operation);

@@ -50,14 +50,15 @@ int GetAd(int target, int channel) {
     return Cel().ReadAd(target, static_cast<uint8_t>(channel)).value_or(0);
 }
 
-// A missing or short image is refused before anything is sent. No error code.
-int Upgrade(int target, const char* path, int runState, int address, int controlWord) {
-    const auto image = cel::CelImage::Load(path);
-    if (!image) return 0;
-    return Cel().Upgrade(target, *image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
-                         static_cast<uint16_t>(controlWord))
-               ? 1
-               : 0;
+// A missing or short image is refused before anything is sent (a RADLINK_UPGRADE_ result). No error code.
+int Upgrade(int target, const char* path, int runState, int address, int controlWord,
+            RADLINK_UpgradeProgress progress = nullptr, void* context = nullptr) {
+    return UpgradeWithProgress(
+        path, progress, context, [](const char* p, ImageRefusal* why) { return cel::CelImage::Load(p, why); },
+        [&](const cel::CelImage& image, const UpgradeObserver& observer) {
+            return Cel().Upgrade(target, image, static_cast<uint8_t>(runState), static_cast<uint16_t>(address),
+                                 static_cast<uint16_t>(controlWord), observer);
+        });
 }
 
 }  // namespace
@@ -208,12 +209,20 @@ RADLINK_API int QVZB_CEL_GetADvalueRemote(int channel, int index) {
 }
 
 RADLINK_API int QVZB_CEL_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord) {
-    return Upgrade(CCELDev::kLocal, path, runState, address, controlWord);
+    return Upgrade(CCELDev::kLocal, path, runState, address, controlWord) == RADLINK_UPGRADE_DONE ? 1 : 0;
 }
 
 RADLINK_API int QVZB_CEL_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
                                                   int controlWord) {
-    return InList(index) ? Upgrade(index, path, runState, address, controlWord) : 0;
+    return InList(index) && Upgrade(index, path, runState, address, controlWord) == RADLINK_UPGRADE_DONE ? 1 : 0;
+}
+
+// ---- extensions
+
+RADLINK_API int RADLINK_CEL_UpdateWithProgress(int index, const char* path, int runState, int address,
+                                               int controlWord, RADLINK_UpgradeProgress progress, void* context) {
+    if (index != CCELDev::kLocal && !InList(index)) return RADLINK_UPGRADE_BAD_INDEX;
+    return Upgrade(index, path, runState, address, controlWord, progress, context);
 }
 
 }  // extern "C"

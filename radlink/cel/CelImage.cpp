@@ -6,16 +6,22 @@
 
 namespace radlink::cel {
 
-std::optional<CelImage> CelImage::Load(const char* path) {
-    if (!UsableImagePath(path)) return std::nullopt;
+std::optional<CelImage> CelImage::Load(const char* path, ImageRefusal* why) {
+    auto refuse = [why](ImageRefusal reason) {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    if (!UsableImagePath(path)) return refuse(ImageRefusal::Unreadable);
     // Only a regular file is an image: a device or a pipe (/dev/zero, a FIFO) would be read without end.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(path, error)) return refuse(ImageRefusal::Unreadable);
     std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (!file) return refuse(ImageRefusal::Unreadable);
     std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return Parse(std::move(bytes));
+    if (file.bad()) return refuse(ImageRefusal::Unreadable);
+    auto image = Parse(std::move(bytes));
+    if (!image) return refuse(ImageRefusal::TooShort);
+    return image;
 }
 
 std::optional<CelImage> CelImage::Parse(std::vector<uint8_t> bytes) {

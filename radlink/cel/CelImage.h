@@ -22,12 +22,13 @@ struct ImageBlock {
 class CelImage {
 public:
     // Reads and checks an image: nullopt when the name is not usable, the file cannot be read, its header is
-    // incomplete, or it is shorter than the blocks its header declares.
-    static std::optional<CelImage> Load(const char* path);
+    // incomplete, or it is shorter than the blocks its header declares; `why` (when given) then says which.
+    static std::optional<CelImage> Load(const char* path, ImageRefusal* why = nullptr);
     static std::optional<CelImage> Parse(std::vector<uint8_t> bytes);
 
     // The blocks of phase 0 (first, sent slowly; only when its start is above 0) and phase 1 (second).
     std::vector<ImageBlock> Blocks(int phase) const;
+    size_t BlockCount() const { return layout_.regions[0].blocks + layout_.regions[1].blocks; }
 
 private:
     CelImage(std::vector<uint8_t> bytes, const ImageLayout& layout) : bytes_(std::move(bytes)), layout_(layout) {}

@@ -22,6 +22,12 @@ struct ImageLayout {
     ImageRegion regions[2];  // first, second
 };
 
+// Why an image was refused before anything was sent.
+enum class ImageRefusal {
+    Unreadable,  // no usable name, no regular file, or it cannot be read
+    TooShort,    // shorter than its header, or than the blocks its header declares
+};
+
 // A name a caller may pass: not null, not empty, not starting with a blank.
 bool UsableImagePath(const char* path);
 

@@ -411,8 +411,34 @@ RADLINK_API int QVZB_SNAP_SetLocalResetToDefault(void);
 /* As QVZB_SNAP_ResetRemoteToDefault without error codes. */
 RADLINK_API int QVZB_SNAP_SetRemoteResetToDefault(int index);
 
-/* ---- Extensions (RADLINK_) ------------------------------------------------------------------------------ */
+/* ---- Extensions (RADLINK_) ---------------------------------------------------------------------------------
+ * Functions beyond the QVZB_ set. The QVZB_ functions above behave as they always did. */
 
+/* Results of the upgrades with progress. */
+#define RADLINK_UPGRADE_FAILED      0 /* the module did not take the image (or the port is closed) */
+#define RADLINK_UPGRADE_DONE        1 /* the whole image was accepted and the closing command succeeded */
+#define RADLINK_UPGRADE_STOPPED     2 /* the progress callback asked to stop; ended as after a refused block */
+#define RADLINK_UPGRADE_NO_FILE     3 /* refused, nothing sent: no usable name, no regular file, unreadable */
+#define RADLINK_UPGRADE_SHORT_IMAGE 4 /* refused, nothing sent: shorter than its header or its header's regions */
+#define RADLINK_UPGRADE_BAD_INDEX   5 /* refused, nothing sent: index is neither -1 nor in the search list */
+
+/* Progress of an upgrade: called before anything is sent (accepted 0), then after every block the module accepted
+ * (accepted 1 .. total, total = the image's block count). Return 0 to ask the upgrade to stop before its next
+ * block: it then ends as after a block refused three times (CEL: end of upgrade and restart; ORLNET: the module
+ * stays in upgrade mode) and gives RADLINK_UPGRADE_STOPPED. A callback that answers 0 at once checks the image and
+ * the index without sending anything. Called on the caller's thread from inside the upgrade: it must not call the
+ * library. */
+typedef int (*RADLINK_UpgradeProgress)(void* context, int accepted, int total);
+
+/* The CEL firmware upgrade of QVZB_CEL_UpdateWithFileNameLocal (index -1) or ...Remote (index), the same frames
+ * and pauses, reporting to progress (may be null) with context; a RADLINK_UPGRADE_ result. */
+RADLINK_API int RADLINK_CEL_UpdateWithProgress(int index, const char* path, int runState, int address,
+                                               int controlWord, RADLINK_UpgradeProgress progress, void* context);
+/* As RADLINK_CEL_UpdateWithProgress for QVZB_ORLNET_UpdateWithFileNameLocal and ...Remote. */
+RADLINK_API int RADLINK_ORLNET_UpdateWithProgress(int index, const char* path, int runState, int address,
+                                                  int controlWord, RADLINK_UpgradeProgress progress, void* context);
+
+/* Frame trace. */
 #define RADLINK_TRACE_TEXT   0 /* one line per block: seconds, direction, length, bytes, command */
 #define RADLINK_TRACE_PCAPNG 1 /* pcapng, link type USER0: a direction byte (0 to the module), then the bytes */
 

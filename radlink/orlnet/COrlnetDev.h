@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/SearchList.h"
+#include "core/UpgradeProgress.h"
 #include "orlnet/OrlnetFrames.h"
 #include "orlnet/OrlnetRecord.h"
 #include "radlink.h"
@@ -68,8 +69,11 @@ public:
     // Sends data (at most kMaxDataLength bytes) to `address`; the module's answer, empty when none came.
     orlnet::Bytes SendData(uint16_t address, std::span<const uint8_t> data);
 
-    // Firmware upgrade of the local module (index -1) or of search entry `index` from an image file.
-    bool Upgrade(int index, const char* path, uint8_t runState, uint16_t address, uint16_t controlWord);
+    // Firmware upgrade of the local module (index -1) or of search entry `index` from an image read and checked
+    // before (orlnet::LoadImage). Tells `observer` of every accepted block; its stop request ends the upgrade as a
+    // refused block does.
+    bool Upgrade(int index, const orlnet::Image& image, uint8_t runState, uint16_t address, uint16_t controlWord,
+                 const UpgradeObserver& observer = {});
 
 private:
     COrlnetDev(const SearchKey& key, bool viaRoute);  // a search entry
@@ -99,7 +103,8 @@ private:
     }
     // Writes the entry's edit record (all of it, or one span) and restarts the module.
     bool SubmitRemoteSpan(int index, std::optional<std::pair<int, int>> span);
-    bool SendImage(const orlnet::Image& image, orlnet::Target target, uint8_t runState, uint16_t controlWord);
+    bool SendImage(const orlnet::Image& image, orlnet::Target target, uint8_t runState, uint16_t controlWord,
+                   const UpgradeObserver& observer);
 
     SerialChannel* channel_ = nullptr;
     OrlnetConfig record_{};

@@ -1,5 +1,6 @@
 // The family's exported functions: argument and index checks and error codes over COrlnetDev.
 #include "core/ExportHelpers.h"
+#include "orlnet/OrlnetImage.h"
 #include "radlink.h"
 
 using namespace radlink;
@@ -22,6 +23,16 @@ int SetPropertyOf(COrlnetDev& dev, int property, const void* buffer) {
 
 uint8_t Low8(int value) { return static_cast<uint8_t>(value); }
 uint16_t Low16(int value) { return static_cast<uint16_t>(value); }
+
+// A missing or short image is refused before anything is sent (a RADLINK_UPGRADE_ result). No error code.
+int Upgrade(int index, const char* path, int runState, int address, int controlWord,
+            RADLINK_UpgradeProgress progress = nullptr, void* context = nullptr) {
+    return UpgradeWithProgress(
+        path, progress, context, [](const char* p, ImageRefusal* why) { return LoadImage(p, why); },
+        [&](const Image& image, const UpgradeObserver& observer) {
+            return Dev().Upgrade(index, image, Low8(runState), Low16(address), Low16(controlWord), observer);
+        });
+}
 
 }  // namespace
 
@@ -236,13 +247,21 @@ RADLINK_API int QVZB_ORLNET_SendData(int address, const unsigned char* data, int
 // ---- Firmware upgrade -------------------------------------------------------------------------------------
 
 RADLINK_API int QVZB_ORLNET_UpdateWithFileNameLocal(const char* path, int runState, int address, int controlWord) {
-    return Dev().Upgrade(-1, path, Low8(runState), Low16(address), Low16(controlWord)) ? 1 : 0;
+    return Upgrade(-1, path, runState, address, controlWord) == RADLINK_UPGRADE_DONE ? 1 : 0;
 }
 
 RADLINK_API int QVZB_ORLNET_UpdateWithFileNameRemote(int index, const char* path, int runState, int address,
                                                      int controlWord) {
     if (!Dev().Entry(index)) return 0;
-    return Dev().Upgrade(index, path, Low8(runState), Low16(address), Low16(controlWord)) ? 1 : 0;
+    return Upgrade(index, path, runState, address, controlWord) == RADLINK_UPGRADE_DONE ? 1 : 0;
+}
+
+// ---- Extensions -------------------------------------------------------------------------------------------
+
+RADLINK_API int RADLINK_ORLNET_UpdateWithProgress(int index, const char* path, int runState, int address,
+                                                  int controlWord, RADLINK_UpgradeProgress progress, void* context) {
+    if (index != -1 && !Dev().Entry(index)) return RADLINK_UPGRADE_BAD_INDEX;
+    return Upgrade(index, path, runState, address, controlWord, progress, context);
 }
 
 }  // extern "C"

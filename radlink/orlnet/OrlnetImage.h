@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/ImageFile.h"
 #include "orlnet/OrlnetFrames.h"
 
 namespace radlink::orlnet {
@@ -21,7 +22,8 @@ struct Image {
 };
 
 // Reads and checks an image: refused (nothing) when the name is not usable, the file cannot be read, or it is
-// too short for the blocks its header declares. Only the header and the declared blocks are read.
-std::optional<Image> LoadImage(const char* path);
+// too short for the blocks its header declares; `why` (when given) then says which. Only the header and the
+// declared blocks are read.
+std::optional<Image> LoadImage(const char* path, ImageRefusal* why = nullptr);
 
 }  // namespace radlink::orlnet

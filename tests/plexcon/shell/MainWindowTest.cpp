@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 #include "shell/CPanViewCel.h"
 #include "shell/CPanViewPcCom.h"
 #include "shell/CPlexconCELDlg.h"

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 #include "shell/CDlgInputPwd.h"
 #include "shell/QtOperator.h"
 #include "support/WidgetLookup.h"

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 #include "radlink.h"
 #include "shell/CPanViewPcCom.h"
 #include "shell/DemoModule.h"

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 #include "shell/SettingsFile.h"
 #include "shell/SettingsLocation.h"
 

@@ -173,4 +173,85 @@ TEST_F(CelUpgradeTest, ARemoteUpgradeRunsBetweenTheTunings) {
     EXPECT_TRUE(localModule().blocks.empty());
 }
 
+// ---- RADLINK_CEL_UpdateWithProgress: the same upgrade, reporting each accepted block and stopping on request
+
+struct ProgressLog {
+    std::vector<std::pair<int, int>> calls;  // (accepted, total)
+    int stopAfter = -1;                      // answer 0 once `accepted` reaches it
+};
+
+int Record(void* context, int accepted, int total) {
+    auto* log = static_cast<ProgressLog*>(context);
+    log->calls.emplace_back(accepted, total);
+    return log->stopAfter >= 0 && accepted >= log->stopAfter ? 0 : 1;
+}
+
+TEST_F(CelUpgradeTest, WithProgressSendsWhatThePlainUpgradeSendsAndCountsEveryAcceptedBlock) {
+    startCel();
+    withModel([](CelModel& m) { m.rejectBlock(m.local(), 0x2040, 1); });  // one retry: counted once
+    const Bytes a = Block(1), b = Block(2), c = Block(3);
+    const std::string path = image({0x1000, 0x1040, 0x2000, 0x2080}, {a, b, c});
+    ASSERT_EQ(QVZB_CEL_UpdateWithFileNameLocal(path.c_str(), 0xAA, 0x0010, 1), 1);
+    const std::vector<Bytes> plain = frames();
+
+    server().clearLog();
+    withModel([](CelModel& m) { m.rejectBlock(m.local(), 0x2040, 1); });
+    ProgressLog log;
+    EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(-1, path.c_str(), 0xAA, 0x0010, 1, Record, &log), RADLINK_UPGRADE_DONE);
+    EXPECT_EQ(frames(), plain);
+    EXPECT_EQ(log.calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
+    EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(-1, path.c_str(), 0xAA, 0x0010, 1, nullptr, nullptr),
+              RADLINK_UPGRADE_DONE);  // no callback: a plain upgrade
+}
+
+TEST_F(CelUpgradeTest, AStopRequestEndsTheUpgradeAsARefusedBlockDoes) {
+    startCel();
+    withModel([](CelModel& m) { CelModel::enterBootLoader(m.local()); });
+    const Bytes a = Block(4), b = Block(5), c = Block(6);
+    const std::string path = image({0, 0, 0x3000, 0x30C0}, {a, b, c});
+
+    ProgressLog log{{}, 1};
+    EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(-1, path.c_str(), 0xFF, 0x0010, 1, Record, &log),
+              RADLINK_UPGRADE_STOPPED);
+    EXPECT_EQ(frames(), (std::vector<Bytes>{BlockFrame(0x0010, 0x3000, a), Control(0xD8, 0x0010, 1),
+                                            Restart(0x0010, 1)}));
+    EXPECT_EQ(log.calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}}));
+
+    server().clearLog();
+    ProgressLog atOnce{{}, 0};  // before anything is sent: nothing goes out
+    EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(-1, path.c_str(), 0xAA, 0x0010, 1, Record, &atOnce),
+              RADLINK_UPGRADE_STOPPED);
+    EXPECT_TRUE(frames().empty());
+
+    withModel([](CelModel& m) { CelModel::enterBootLoader(m.local()); });  // the abandon's restart left it
+    ProgressLog atTheEnd{{}, 3};  // after the last block the upgrade finishes
+    EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(-1, path.c_str(), 0xFF, 0x0010, 1, Record, &atTheEnd),
+              RADLINK_UPGRADE_DONE);
+}
+
+TEST_F(CelUpgradeTest, WithProgressSaysWhyAnImageWasRefusedAndSendsNothing) {
+    startCel();
+    loadLocal();
+    const struct {
+        const char* what;
+        std::string path;
+        int index;
+        int result;
+    } cases[] = {
+        {"missing", ::testing::TempDir() + "no_such_cel_image.bin", -1, RADLINK_UPGRADE_NO_FILE},
+        {"empty path", "", -1, RADLINK_UPGRADE_NO_FILE},
+        {"a folder", ::testing::TempDir(), -1, RADLINK_UPGRADE_NO_FILE},
+        {"header cut", image({0, 0, 0, 0}, {}, 5), -1, RADLINK_UPGRADE_SHORT_IMAGE},
+        {"last block cut", image({0, 0, 0x3000, 0x3080}, {Block(1), Block(2)}, 1), -1, RADLINK_UPGRADE_SHORT_IMAGE},
+        {"index outside the list", image({0, 0, 0x3000, 0x3040}, {Block(1)}), 0, RADLINK_UPGRADE_BAD_INDEX},
+    };
+    for (const auto& c : cases) {
+        ProgressLog log;
+        EXPECT_EQ(RADLINK_CEL_UpdateWithProgress(c.index, c.path.c_str(), 0xAA, 0x0010, 1, Record, &log), c.result)
+            << c.what;
+        EXPECT_TRUE(log.calls.empty()) << c.what;
+    }
+    EXPECT_TRUE(frames().empty());
+}
+
 }  // namespace

@@ -150,3 +150,52 @@ TEST_F(OrlnetUpgradeTest, RemoteModuleIsUpgradedTunedAndOverItsRoute) {
                                   TuneBack()})));
     EXPECT_EQ(module(0x2003).blocks.size(), 1u);
 }
+
+namespace {
+
+// RADLINK_ORLNET_UpdateWithProgress: (accepted, total) of every call; answers 0 once `accepted` reaches stopAfter.
+struct ProgressLog {
+    std::vector<std::pair<int, int>> calls;
+    int stopAfter = -1;
+};
+
+int Record(void* context, int accepted, int total) {
+    auto* log = static_cast<ProgressLog*>(context);
+    log->calls.emplace_back(accepted, total);
+    return log->stopAfter >= 0 && accepted >= log->stopAfter ? 0 : 1;
+}
+
+}  // namespace
+
+TEST_F(OrlnetUpgradeTest, WithProgressSendsWhatThePlainUpgradeSendsAndStopsOnRequest) {
+    const std::string path = WriteImage("progress", {0x100, 0x140, 0x1000, 0x1080}, 3 * 64);
+    ASSERT_EQ(QVZB_ORLNET_UpdateWithFileNameLocal(path.c_str(), 0xAA, kLocalAddress, kLocalWord), 1);
+    const auto plain = sent();
+
+    server().clearLog();
+    ProgressLog log;
+    EXPECT_EQ(RADLINK_ORLNET_UpdateWithProgress(-1, path.c_str(), 0xAA, kLocalAddress, kLocalWord, Record, &log),
+              RADLINK_UPGRADE_DONE);
+    EXPECT_EQ(sent(), plain);
+    EXPECT_EQ(log.calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
+
+    // Stopped after the second block: no third block, no end; the module stays in upgrade mode.
+    putLocalInUpgradeMode();
+    server().clearLog();
+    ProgressLog stop{{}, 2};
+    EXPECT_EQ(RADLINK_ORLNET_UpdateWithProgress(-1, path.c_str(), 0x55, kLocalAddress, kLocalWord, Record, &stop),
+              RADLINK_UPGRADE_STOPPED);
+    EXPECT_EQ(sent(), Hex({Block(0xAB, kLocalAddress, 0x0100, BlockData(0)),
+                           Block(0xAB, kLocalAddress, 0x1000, BlockData(1))}));
+    EXPECT_TRUE(module(kLocalAddress).inUpgradeMode());
+
+    server().clearLog();
+    EXPECT_EQ(RADLINK_ORLNET_UpdateWithProgress(-1, WriteImage("cut", {0x100, 0x180, 0, 0}, 64).c_str(), 0x55,
+                                                kLocalAddress, kLocalWord, Record, &log),
+              RADLINK_UPGRADE_SHORT_IMAGE);
+    EXPECT_EQ(RADLINK_ORLNET_UpdateWithProgress(-1, "", 0x55, kLocalAddress, kLocalWord, Record, &log),
+              RADLINK_UPGRADE_NO_FILE);
+    EXPECT_EQ(RADLINK_ORLNET_UpdateWithProgress(7, path.c_str(), 0x55, kLocalAddress, kLocalWord, Record, &log),
+              RADLINK_UPGRADE_BAD_INDEX);
+    EXPECT_TRUE(frames().empty());
+}

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "TestMain.h"
+#include "support/TestMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
