@@ -10,6 +10,7 @@
 #include "core/ExitCodes.h"
 #include "core/Progress.h"
 #include "module/RecordWriter.h"
+#include "radlink.h"
 
 namespace cli {
 
@@ -34,16 +35,28 @@ int RunUpgrade(const UpgradeOptions& o) {
         fmt::print(stderr, "radlink: the {} did not answer on {}\n", session.targetName(), o.module.port);
         return kExitFailed;
     }
-    // The library's upgrade calls report no progress: the bar shows that it runs, and for how long.
-    bool upgraded = false;
-    {
-        Activity activity(fmt::format("upgrading the {}", session.targetName()));
-        upgraded = family.upgrade(session.target(), o.image, before);
-    }
+    Progress progress(1, fmt::format("upgrading the {}", session.targetName()));
+    const int result = family.upgrade(session.target(), o.image, before, [&](int accepted, int total) {
+        progress.setTotal(static_cast<size_t>(total));
+        progress.show(static_cast<size_t>(accepted), fmt::format("block {}/{}", accepted, total));
+    });
+    progress.finish();
+    const bool upgraded = result == RADLINK_UPGRADE_DONE;
     Json report{{"port", o.module.port}, {"family", o.module.family}, {"image", o.image}, {"upgraded", upgraded}};
-    int code = upgraded ? kExitOk : kExitFailed;
-    if (!upgraded)
-        fmt::print(stderr, "radlink: the upgrade failed (a short image, or the module stopped answering)\n");
+    int code = kExitOk;
+    switch (result) {
+        case RADLINK_UPGRADE_DONE: break;
+        case RADLINK_UPGRADE_NO_FILE:
+            fmt::print(stderr, "radlink: {} is no readable image file; nothing was sent\n", o.image);
+            return kExitUsage;
+        case RADLINK_UPGRADE_SHORT_IMAGE:
+            fmt::print(stderr, "radlink: {} is shorter than the regions its header declares; nothing was sent\n",
+                       o.image);
+            return kExitUsage;
+        default:
+            fmt::print(stderr, "radlink: the module did not take the image (result {})\n", result);
+            code = kExitFailed;
+    }
 
     if (upgraded && o.keepConfig) {
         // Every settable field back as it was before the upgrade.

@@ -13,6 +13,7 @@ public:
     Progress& operator=(const Progress&) = delete;
     // Draws the bar at `done` of total, with a note after it.
     void show(size_t done, const std::string& note = "");
+    void setTotal(size_t total) { total_ = total > 0 ? total : 1; }
     void finish();
     bool drawn() const { return terminal_; }
 
@@ -25,25 +26,3 @@ private:
 
 }  // namespace cli
 
-#include <atomic>
-#include <thread>
-
-namespace cli {
-
-// For a long call that reports no progress: a moving bar with the time elapsed, drawn by a thread of its own
-// (which never calls the library) while the call runs; nothing when standard error is no terminal.
-class Activity {
-public:
-    explicit Activity(std::string label);
-    ~Activity() { stop(); }
-    Activity(const Activity&) = delete;
-    Activity& operator=(const Activity&) = delete;
-    void stop();
-
-private:
-    std::string label_;
-    std::atomic<bool> running_{false};
-    std::thread thread_;
-};
-
-}  // namespace cli

@@ -86,11 +86,11 @@ bool CelFamily::submit(Target target) {
     return (target ? QVZB_CEL_SubmitRemoteDevInfo(*target) : QVZB_CEL_SubmitInfo()) == 1;
 }
 
-bool CelFamily::upgrade(Target target, const std::string& image, Record current) {
+int CelFamily::upgrade(Target target, const std::string& image, Record current, const UpgradeProgress& progress) {
     CelRecord r{};
     std::memcpy(&r, current.data(), std::min(sizeof r, current.size()));
-    return (target ? QVZB_CEL_UpdateWithFileNameRemote(*target, image.c_str(), r.runState, r.netAddress, r.controlWord)
-                   : QVZB_CEL_UpdateWithFileNameLocal(image.c_str(), r.runState, r.netAddress, r.controlWord)) == 1;
+    return RADLINK_CEL_UpdateWithProgress(target.value_or(-1), image.c_str(), r.runState, r.netAddress, r.controlWord,
+                                         ForwardUpgradeProgress, const_cast<UpgradeProgress*>(&progress));
 }
 
 void CelFamily::clearSearch() { QVZB_CEL_ClearSearchArr(); }

@@ -29,6 +29,12 @@ std::optional<std::string> Family::storedPassword(Target, Record record) {
     return std::string(stored, strnlen(stored, field->width));
 }
 
+int ForwardUpgradeProgress(void* context, int accepted, int total) {
+    const auto& progress = *static_cast<const Family::UpgradeProgress*>(context);
+    if (progress) progress(accepted, total);
+    return 1;  // go on
+}
+
 std::unique_ptr<Family> MakeFamily(const std::string& name) {
     if (name == "cel") return std::make_unique<CelFamily>();
     if (name == "orlnet") return std::make_unique<OrlnetFamily>();

@@ -2,6 +2,7 @@
 // the record of the local module or of a remote one (an index of the library's search list), and searching.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -30,9 +31,14 @@ public:
     virtual bool submit(Target target) = 0;
 
     // Firmware upgrade from an image file, with the run state, address and control word of the record `current`
-    // (the module's before the upgrade); families without one return false.
+    // (the module's before the upgrade); `progress(accepted, total)` hears of every block the module took. A
+    // RADLINK_UPGRADE_ result; families without an upgrade give RADLINK_UPGRADE_FAILED.
+    using UpgradeProgress = std::function<void(int accepted, int total)>;
     virtual bool canUpgrade() const { return false; }
-    virtual bool upgrade(Target /*target*/, const std::string& /*image*/, Record /*current*/) { return false; }
+    virtual int upgrade(Target /*target*/, const std::string& /*image*/, Record /*current*/,
+                        const UpgradeProgress& /*progress*/) {
+        return 0;
+    }
 
     // Search: channels and rates as the family counts them.
     virtual int firstChannel() const { return 11; }
@@ -45,6 +51,9 @@ public:
     // Puts an entry of an earlier search back on the list; its index, or nullopt when it is not found.
     virtual std::optional<int> restoreEntry(const Json& entry);
 };
+
+// The RADLINK_UpgradeProgress callback that forwards to a Family::UpgradeProgress given as its context.
+int ForwardUpgradeProgress(void* context, int accepted, int total);
 
 // cel, orlnet or snap; nullptr for another name.
 std::unique_ptr<Family> MakeFamily(const std::string& name);

@@ -81,11 +81,11 @@ bool OrlnetFamily::submit(Target target) {
     return (target ? QVZB_ORLNET_SubmitRemoteDevInfoAll(*target) : QVZB_ORLNET_SubmitInfo()) == 1;
 }
 
-bool OrlnetFamily::upgrade(Target target, const std::string& image, Record current) {
+int OrlnetFamily::upgrade(Target target, const std::string& image, Record current, const UpgradeProgress& progress) {
     OrlnetConfig r{};
     std::memcpy(&r, current.data(), std::min(sizeof r, current.size()));
-    return (target ? QVZB_ORLNET_UpdateWithFileNameRemote(*target, image.c_str(), r.runState, r.netAddress, r.controlWord)
-                   : QVZB_ORLNET_UpdateWithFileNameLocal(image.c_str(), r.runState, r.netAddress, r.controlWord)) == 1;
+    return RADLINK_ORLNET_UpdateWithProgress(target.value_or(-1), image.c_str(), r.runState, r.netAddress, r.controlWord,
+                                         ForwardUpgradeProgress, const_cast<UpgradeProgress*>(&progress));
 }
 
 void OrlnetFamily::clearSearch() { QVZB_ORLNET_ClearSearchArr(); }

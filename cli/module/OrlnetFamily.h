@@ -13,7 +13,7 @@ public:
     bool set(Target target, const FieldSpec& field, const Bytes& value) override;
     bool submit(Target target) override;
     bool canUpgrade() const override { return true; }
-    bool upgrade(Target target, const std::string& image, Record current) override;
+    int upgrade(Target target, const std::string& image, Record current, const UpgradeProgress& progress) override;
     void clearSearch() override;
     bool search(int channel, int rate) override;
     int searchCount() override;

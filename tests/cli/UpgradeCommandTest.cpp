@@ -58,11 +58,21 @@ TEST_F(UpgradeTest, SendsTheImageAndKeepsTheConfigurationOnRequest) {
     });
 }
 
+TEST_F(UpgradeTest, ProgressBarCountsTheBlocksOnATerminal) {
+    auto server = ServeCel();
+    const auto r = RunCli({"upgrade", server->devicePath(), image()}, {}, true);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.err, HasSubstr("upgrading the local module [..............................]   0% block 0/2"));
+    EXPECT_THAT(r.err, HasSubstr("upgrading the local module [###############...............]  50% block 1/2"));
+    EXPECT_THAT(r.err, HasSubstr("upgrading the local module [##############################] 100% block 2/2"));
+    EXPECT_THAT(r.out, HasSubstr("firmware upgraded from"));
+}
+
 TEST_F(UpgradeTest, ShortImageIsRefusedAndSnapHasNoUpgrade) {
     auto server = ServeCel();
     const auto r = run({"upgrade", server->devicePath(), image(10)});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_THAT(r.err, HasSubstr("the upgrade failed"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_THAT(r.err, HasSubstr("is shorter than the regions its header declares; nothing was sent"));
     EXPECT_EQ(FramesWithCommand(*server, 0xDB), 0u);  // not even switched to its boot loader
 
     sim::ScenarioOptions o;
