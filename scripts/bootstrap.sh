@@ -6,7 +6,8 @@ set -euo pipefail
 need=(cmake g++ make pkg-config python3
       googletest libgtest-dev libgmock-dev
       qt6-base-dev qt6-charts-dev libgl-dev libusb-1.0-0-dev
-      fonts-wqy-zenhei)
+      fonts-wqy-zenhei
+      libcli11-dev nlohmann-json3-dev libtomlplusplus-dev libfmt-dev libcsv-dev tshark)
 case "${1:-build}" in
   run)   need+=(xvfb xauth) ;;
   bench) need+=(python3-serial libserialport-dev) ;;

@@ -411,7 +411,6 @@ RADLINK_API int QVZB_SNAP_SetLocalResetToDefault(void);
 /* As QVZB_SNAP_ResetRemoteToDefault without error codes. */
 RADLINK_API int QVZB_SNAP_SetRemoteResetToDefault(int index);
 
-
 /* ---- Extensions (RADLINK_) ---------------------------------------------------------------------------------
  * Functions beyond the QVZB_ set. The QVZB_ functions above behave as they always did. */
 
@@ -438,6 +437,15 @@ RADLINK_API int RADLINK_CEL_UpdateWithProgress(int index, const char* path, int 
 /* As RADLINK_CEL_UpdateWithProgress for QVZB_ORLNET_UpdateWithFileNameLocal and ...Remote. */
 RADLINK_API int RADLINK_ORLNET_UpdateWithProgress(int index, const char* path, int runState, int address,
                                                   int controlWord, RADLINK_UpgradeProgress progress, void* context);
+
+/* Frame trace. */
+#define RADLINK_TRACE_TEXT   0 /* one line per block: seconds, direction, length, bytes, command */
+#define RADLINK_TRACE_PCAPNG 1 /* pcapng, link type USER0: a direction byte (0 to the module), then the bytes */
+
+/* Records every block written to and read from the module into path (replaced), with monotonic time, direction,
+ * bytes and the command they name; a NULL or empty path stops the trace. The environment variable RADLINK_TRACE
+ * starts one at the first exchange (pcapng when the name ends in ".pcapng"). 0 when the file cannot be made. */
+RADLINK_API int RADLINK_SetTrace(const char* path, int format);
 
 #ifdef __cplusplus
 }

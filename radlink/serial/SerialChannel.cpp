@@ -1,5 +1,7 @@
 #include "serial/SerialChannel.h"
 
+#include "core/FrameTrace.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -231,15 +233,18 @@ int SerialChannel::Lost() {
 
 bool SerialChannel::WriteAll(std::span<const uint8_t> bytes, int timeoutHint) {
     uint32_t written = 0;
-    return Write(bytes.data(), static_cast<uint32_t>(bytes.size()), &written, timeoutHint) != 0 &&
-           written == bytes.size();
+    const bool ok = Write(bytes.data(), static_cast<uint32_t>(bytes.size()), &written, timeoutHint) != 0;
+    TraceBlock(TraceDirection::ToModule, bytes.first(written));
+    return ok && written == bytes.size();
 }
 
 std::optional<std::vector<uint8_t>> SerialChannel::ReadBlock(uint32_t capacity, int timeoutHint) {
     std::vector<uint8_t> block(capacity);
     uint32_t got = 0;
-    if (!Read(block.data(), capacity, &got, timeoutHint)) return std::nullopt;
+    const bool ok = Read(block.data(), capacity, &got, timeoutHint) != 0;
     block.resize(got);
+    TraceBlock(TraceDirection::FromModule, block);
+    if (!ok) return std::nullopt;
     return block;
 }
 
