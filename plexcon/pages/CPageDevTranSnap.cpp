@@ -137,7 +137,8 @@ void CPageDevTranSnap::startSignal() {
     active_.store(true);
     redraw_->setInterval(static_cast<int>(interval_.count()));
     redraw_->start();
-    worker_ = std::thread([this] { readSignals(); });
+    const int run = ++run_;
+    worker_ = std::thread([this, run] { readSignals(run); });
 }
 
 void CPageDevTranSnap::stopSignal() {
@@ -150,7 +151,7 @@ void CPageDevTranSnap::stopSignal() {
     if (worker_.joinable()) worker_.join();
 }
 
-void CPageDevTranSnap::readSignals() {
+void CPageDevTranSnap::readSignals(int run) {
     std::unique_lock<std::mutex> lock(wakeMutex_);
     while (active_.load()) {
         if (wake_.wait_for(lock, interval_, [this] { return !active_.load(); })) break;
@@ -163,7 +164,11 @@ void CPageDevTranSnap::readSignals() {
                 value = target < 0 ? QVZB_SNAP_GetLocalSignalPower() : QVZB_SNAP_GetRemoteSignalPower(target);
             return 0;
         });
-        if (value >= 0) QMetaObject::invokeMethod(this, [this, value] { addSample(value); }, Qt::QueuedConnection);
+        // A value still on its way when the run stops is dropped.
+        if (value >= 0)
+            QMetaObject::invokeMethod(
+                this, [this, value, run] { if (run == run_ && worker_.joinable()) addSample(value); },
+                Qt::QueuedConnection);
         lock.lock();
     }
 }

@@ -45,7 +45,7 @@ private:
     void stopSignal();
     void publishTarget();
     void addSample(int value);
-    void readSignals();
+    void readSignals(int run);
 
     QComboBox* rate_ = nullptr;
     QComboBox* power_ = nullptr;
@@ -64,4 +64,5 @@ private:
     std::mutex wakeMutex_;
     std::condition_variable wake_;
     std::thread worker_;
+    int run_ = 0;  // counts the worker's runs (UI thread only)
 };
