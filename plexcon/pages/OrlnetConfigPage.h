@@ -4,17 +4,13 @@
 // its controls.
 #pragma once
 
-#include <QWidget>
-
 #include <vector>
 
+#include "pages/ConfigPageFrame.h"
 #include "radlink.h"
 
 class CPanViewOrlnet;
-class QGridLayout;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace orlnet {
 
@@ -36,7 +32,7 @@ QString NoSelectionMessage();
 
 }  // namespace orlnet
 
-class OrlnetConfigPage : public QWidget {
+class OrlnetConfigPage : public ConfigPageFrame {
     Q_OBJECT
 public:
     // Reads the module into the controls: 1 done, 0 the read failed, 2 no remote module selected (message shown).
@@ -46,9 +42,6 @@ public:
 
     // The operator typed the module's password correctly on this page in this direction.
     bool passwordAccepted(bool remote) const { return passwordAccepted_[remote ? 1 : 0]; }
-
-    QPushButton* getButton() const { return get_; }
-    QPushButton* modifyButton() const { return modify_; }
 
 protected:
     struct Traits {
@@ -69,7 +62,6 @@ protected:
     virtual bool takeValues() { return true; }
     virtual void collect(OrlnetConfig& record) = 0;
 
-    QLabel* addField(int row, int column, const QString& caption, QWidget* field);
     // A decimal number (negative allowed) from a field; false with the field's message when it does not parse or
     // lies outside [min, max].
     bool takeNumber(const QLineEdit* field, const QString& caption, long min, long max, long& value);
@@ -82,7 +74,4 @@ private:
     CPanViewOrlnet* panel_;
     Traits traits_;
     bool passwordAccepted_[2] = {false, false};
-    QGridLayout* grid_ = nullptr;
-    QPushButton* get_ = nullptr;
-    QPushButton* modify_ = nullptr;
 };

@@ -1,10 +1,6 @@
 #include "pages/SnapConfigPage.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cstddef>
 #include <cstring>
@@ -66,38 +62,10 @@ QString NoSelectionMessage() {
 
 }  // namespace snap
 
-SnapConfigPage::SnapConfigPage(CPanViewSnap* panel, Traits traits) : panel_(panel), traits_(std::move(traits)) {
-    grid_ = new QGridLayout;
-    grid_->setHorizontalSpacing(10);
-    grid_->setVerticalSpacing(8);
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(4, 1);
-    grid_->setColumnMinimumWidth(2, 16);
-
-    get_ = new QPushButton(traits_.getCaption);
-    modify_ = new QPushButton(traits_.modifyCaption);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {get_, modify_}) {
-        b->setMinimumSize(110, 30);
-        buttons->addWidget(b);
-    }
-    connect(get_, &QPushButton::clicked, this, &SnapConfigPage::getCommand);
-    connect(modify_, &QPushButton::clicked, this, &SnapConfigPage::modifyCommand);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
-    column->addLayout(grid_);
-    column->addStretch();
-    column->addLayout(buttons);
-}
-
-QLabel* SnapConfigPage::addField(int row, int column, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption);
-    label->setBuddy(field);
-    grid_->addWidget(label, row, column * 3);
-    grid_->addWidget(field, row, column * 3 + 1);
-    return label;
+SnapConfigPage::SnapConfigPage(CPanViewSnap* panel, Traits traits)
+    : ConfigPageFrame(traits.getCaption, traits.modifyCaption), panel_(panel), traits_(std::move(traits)) {
+    connect(getButton(), &QPushButton::clicked, this, &SnapConfigPage::getCommand);
+    connect(modifyButton(), &QPushButton::clicked, this, &SnapConfigPage::modifyCommand);
 }
 
 int SnapConfigPage::target() {

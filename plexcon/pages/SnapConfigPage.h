@@ -4,17 +4,13 @@
 // advanced page clears those of all four pages for its direction.
 #pragma once
 
-#include <QWidget>
-
 #include <vector>
 
+#include "pages/ConfigPageFrame.h"
 #include "radlink.h"
 #include "shell/Operator.h"
 
 class CPanViewSnap;
-class QGridLayout;
-class QLabel;
-class QPushButton;
 
 namespace snap {
 
@@ -29,7 +25,7 @@ QString NoSelectionMessage();
 
 }  // namespace snap
 
-class SnapConfigPage : public QWidget {
+class SnapConfigPage : public ConfigPageFrame {
     Q_OBJECT
 public:
     // What target() gives in remote mode with no row selected.
@@ -39,9 +35,6 @@ public:
     int read();
     void getCommand();
     void modifyCommand();
-
-    QPushButton* getButton() const { return get_; }
-    QPushButton* modifyButton() const { return modify_; }
 
 protected:
     struct Message {
@@ -68,8 +61,6 @@ protected:
     // After the submit, whatever it gave; `password` is the module's as fetched.
     virtual void afterSubmit(int /*index*/, const QByteArray& /*password*/) {}
 
-    QLabel* addField(int row, int column, const QString& caption, QWidget* field);
-    QGridLayout* fields() const { return grid_; }
     // The module of the current tab: -1 local, else the remote index; -2 with the message shown when none is
     // selected.
     int target();
@@ -78,7 +69,4 @@ protected:
 private:
     CPanViewSnap* panel_;
     Traits traits_;
-    QGridLayout* grid_ = nullptr;
-    QPushButton* get_ = nullptr;
-    QPushButton* modify_ = nullptr;
 };
