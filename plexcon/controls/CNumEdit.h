@@ -7,5 +7,5 @@ class CNumEdit : public CRangeEdit {
     Q_OBJECT
 public:
     explicit CNumEdit(Operator& op, QWidget* parent = nullptr)
-        : CRangeEdit(op, {255, 3, QStringLiteral("您的输入有误，输入范围0-255"), QStringLiteral("255"), true}, parent) {}
+        : CRangeEdit(op, {255, 3, tr("您的输入有误，输入范围0-255"), QStringLiteral("255"), true}, parent) {}
 };

@@ -7,6 +7,6 @@ class COutTimeEdit : public CRangeEdit {
     Q_OBJECT
 public:
     explicit COutTimeEdit(Operator& op, QWidget* parent = nullptr)
-        : CRangeEdit(op, {5000, 4, QStringLiteral("您的输入有误，输入范围0-5000"), QStringLiteral("5000"), true},
+        : CRangeEdit(op, {5000, 4, tr("您的输入有误，输入范围0-5000"), QStringLiteral("5000"), true},
                      parent) {}
 };

@@ -8,6 +8,6 @@ class CTerminalEdit : public CRangeEdit {
     Q_OBJECT
 public:
     explicit CTerminalEdit(Operator& op, QWidget* parent = nullptr)
-        : CRangeEdit(op, {65535, 0, QStringLiteral("您的输入不正确，请输入0-65535以内的值"), QString(), false},
+        : CRangeEdit(op, {65535, 0, tr("您的输入不正确，请输入0-65535以内的值"), QString(), false},
                      parent) {}
 };

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "shell/LibraryLock.h"
 #include "shell/Operator.h"
 #include "shell/SettingsFile.h"
 
@@ -135,6 +136,9 @@ void OrlnetSnapSearchDialog::tick() {
         ++counter_;
         progress_->setValue(std::min(counter_, progress_->maximum()));
         if (counter_ > 100) counter_ = 0;
+        // New finds only while the worker is between two search calls: the UI never waits for one.
+        std::unique_lock<std::recursive_mutex> idle(LibraryMutex(), std::try_to_lock);
+        if (!idle.owns_lock()) return;
         const int count = libraryCount();
         if (found_->topLevelItemCount() < count) {
             found_->clear();

@@ -33,13 +33,6 @@ void ParseMac(const QString& text, unsigned char* bytes) {
         bytes[i] = i < groups.size() ? static_cast<unsigned char>(groups[i].trimmed().toUInt(nullptr, 16) & 0xFF) : 0;
 }
 
-QStringList Channels() {
-    QStringList items;
-    for (int c = kFirstChannel; c <= 26; ++c)
-        items << QStringLiteral("Channel %1 (%2MHz)").arg(c).arg(2405 + 5 * (c - kFirstChannel));
-    return items;
-}
-
 QStringList Volumes() {
     QStringList items;
     for (int v = 0; v <= 21; ++v) items << QString::number(v);
@@ -63,7 +56,7 @@ CPageDevBaseCel::CPageDevBaseCel(CPanViewCel* panel)
     deviceType_ = MakeList({tr("终端设备"), tr("路由设备"), tr("协调器设备")});
     runState_ = MakeList({tr("正常模式"), tr("固件升级模式")});
     runState_->setEnabled(false);
-    channel_ = MakeList(Channels());
+    channel_ = MakeList(CelChannelEntries());
     panId_ = new CDataEdit;
     netAddress_ = new CDataEdit;
     netAddress_->setReadOnly(true);
@@ -137,9 +130,7 @@ void CPageDevBaseCel::fill(const CelRecord& r) {
 }
 
 void CPageDevBaseCel::collect(CelRecord& r) {
-    const QByteArray name = ToModuleText(name_->text()).left(sizeof r.deviceName);
-    std::memset(r.deviceName, 0, sizeof r.deviceName);
-    std::memcpy(r.deviceName, name.constData(), static_cast<size_t>(name.size()));
+    ToModuleField(name_->text(), r.deviceName, sizeof r.deviceName);
     CollectEntry(channel_, r.channel, kFirstChannel);
     CollectEntry(deviceType_, r.deviceType);
     CollectEntry(sendMode_, r.sendMode);

@@ -49,13 +49,6 @@ const std::array<CPageDevBaseOrlnet::Number, 10> CPageDevBaseOrlnet::kNumbers = 
     {QT_TR_NOOP("最佳信号强度(dBm)"), offsetof(OrlnetConfig, bestSignal), 1, true, kWordMin, kWordMax},
 }};
 
-QStringList CPageDevBaseOrlnet::ChannelItems() {
-    QStringList items;
-    for (int c = kFirstChannel; c <= 26; ++c)
-        items << QStringLiteral("Channel %1 (%2MHz)").arg(c).arg(2405 + 5 * (c - kFirstChannel));
-    return items;
-}
-
 CPageDevBaseOrlnet::CPageDevBaseOrlnet(CPanViewOrlnet* panel)
     : OrlnetConfigPage(panel, {tr("获取信息"), tr("更改配置"), true, {{0, 38}, {65, 14}},
                                {1, 5, 6, 7, 4, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28},
@@ -67,7 +60,7 @@ CPageDevBaseOrlnet::CPageDevBaseOrlnet(CPanViewOrlnet* panel)
     deviceType_ = MakeList({tr("终端设备"), tr("路由设备"), tr("ORLNET设备")});
     deviceType_->setEnabled(false);
     runState_ = MakeList({tr("正常模式"), tr("固件升级模式")});
-    channel_ = MakeList(ChannelItems());
+    channel_ = MakeList(CelChannelEntries());
     panId_ = new QLineEdit;
     netAddress_ = new QLineEdit;
 

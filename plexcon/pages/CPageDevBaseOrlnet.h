@@ -14,9 +14,6 @@ class CPageDevBaseOrlnet : public OrlnetConfigPage {
 public:
     explicit CPageDevBaseOrlnet(CPanViewOrlnet* panel);
 
-    // Channel 11 (2405MHz) .. Channel 26 (2480MHz).
-    static QStringList ChannelItems();
-
 protected:
     void fill(const OrlnetConfig& record) override;
     bool takeValues() override;

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "pages/CPageDevBaseOrlnet.h"
 #include "pages/PageLists.h"
 #include "shell/CPanViewSnap.h"
 
@@ -47,7 +46,7 @@ CPageDevBaseSnap::CPageDevBaseSnap(CPanViewSnap* panel)
     scriptVersion_->setReadOnly(true);
     mac_ = new QLineEdit;
     netId_ = new QLineEdit;
-    channel_ = MakeList(CPageDevBaseOrlnet::ChannelItems());
+    channel_ = MakeList(CelChannelEntries());
     workMode_ = MakeList({tr("主机模式"), tr("从机模式")});
     dstAdr_ = new QLineEdit;
     heartbeatTime_ = new QLineEdit;

@@ -116,9 +116,7 @@ void CelConfigPage::modifyCommand() {
 
     QString entered;
     if (!panel_->op().askPassword(this, entered)) return;
-    // The whole entry against the whole field: up to its first zero byte, or all 16 bytes.
-    const QByteArray stored(record.password, static_cast<qsizetype>(strnlen(record.password, kPasswordWidth)));
-    if (ToModuleText(entered) != stored) {
+    if (!ModulePasswordMatches(record.password, kPasswordWidth, entered)) {
         panel_->op().message(this, tr("密码错误!操作失败"), Icon::Critical);
         return;
     }

@@ -1,10 +1,10 @@
 #include "pages/ConfigPageFrame.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+#include "pages/PageLayout.h"
 
 ConfigPageFrame::ConfigPageFrame(const QString& getCaption, const QString& modifyCaption) {
     grid_ = new QGridLayout;
@@ -16,18 +16,7 @@ ConfigPageFrame::ConfigPageFrame(const QString& getCaption, const QString& modif
 
     get_ = new QPushButton(getCaption);
     modify_ = new QPushButton(modifyCaption);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {get_, modify_}) {
-        b->setMinimumSize(110, 30);
-        buttons->addWidget(b);
-    }
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
-    column->addLayout(grid_);
-    column->addStretch();
-    column->addLayout(buttons);
+    LayOutPage(this, grid_, {get_, modify_});
 }
 
 QLabel* ConfigPageFrame::addField(int row, int column, const QString& caption, QWidget* field) {

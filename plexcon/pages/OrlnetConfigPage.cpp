@@ -130,9 +130,7 @@ void OrlnetConfigPage::getCommand() {
 }
 
 bool OrlnetConfigPage::passwordMatches(const OrlnetConfig& record, const QString& entered) const {
-    // The whole entry against the whole field: up to its first zero byte, or all 16 bytes.
-    const QByteArray stored(record.password, static_cast<qsizetype>(strnlen(record.password, sizeof record.password)));
-    return ToModuleText(entered) == stored;
+    return ModulePasswordMatches(record.password, sizeof record.password, entered);
 }
 
 void OrlnetConfigPage::modifyCommand() {

@@ -119,7 +119,7 @@ void SnapConfigPage::modifyCommand() {
     if (!panel_->passwordAccepted(traits_.id, remote)) {
         QString entered;
         if (!panel_->op().askPassword(this, entered)) return;
-        if (ToModuleText(entered) != password) {
+        if (!ModulePasswordMatches(password.constData(), static_cast<size_t>(password.size()), entered)) {
             panel_->op().message(this, tr("操作失败,密码错误..."), Icon::Critical);
             return;
         }

@@ -53,6 +53,13 @@ bool Exchange(const Frame& request, int replyLength, int timeoutHintMs, Frame& r
     });
 }
 
+std::optional<uint16_t> ExchangeParameter(uint8_t code, uint8_t operation, uint16_t value) {
+    Frame reply;
+    if (!Exchange(ParameterRequest(code, operation, value), kParameterReplyLength, kParameterTimeoutHintMs, reply))
+        return std::nullopt;
+    return static_cast<uint16_t>(reply[4] << 8 | reply[5]);
+}
+
 Protection QueryProtection() {
     Frame reply;
     if (!Exchange(SecurityCommand(0, 1), kSecurityReplyLength, kSecurityTimeoutHintMs, reply)) return Protection::Failed;

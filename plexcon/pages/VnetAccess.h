@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class Operator;
@@ -33,6 +34,10 @@ inline constexpr int kParameterTimeoutHintMs = 1500;
 // One exchange under the library lock: the request written, then, only when that succeeded, one read of the
 // reply's length. False when either call fails or the reply is short (its bytes would be undefined).
 bool Exchange(const Frame& request, int replyLength, int timeoutHintMs, Frame& reply);
+
+// One terminal parameter exchange (operation 0 read, 1 write); the value the reply carries (its bytes 4 and 5,
+// high byte first), or nothing when the exchange failed.
+std::optional<uint16_t> ExchangeParameter(uint8_t code, uint8_t operation, uint16_t value);
 
 // The state query's result.
 enum class Protection { Enabled = 0, Disabled = 1, NoAnswer = 2, Failed = 3 };

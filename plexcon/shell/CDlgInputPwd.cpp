@@ -10,18 +10,18 @@
 #include "controls/CDevNameEdit.h"
 
 CDlgInputPwd::CDlgInputPwd(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("输入密码"));
+    setWindowTitle(tr("输入密码"));
     field_ = new CDevNameEdit;
     field_->setEchoMode(QLineEdit::Password);
     field_->setMinimumWidth(220);
-    auto* label = new QLabel(QStringLiteral("密码"));
+    auto* label = new QLabel(tr("密码"));
     label->setBuddy(field_);
 
     auto* form = new QFormLayout;
     form->addRow(label, field_);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

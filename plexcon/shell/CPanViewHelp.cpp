@@ -5,22 +5,22 @@
 #include <QVBoxLayout>
 
 CPanViewHelp::CPanViewHelp(QWidget* parent) : QWidget(parent) {
-    auto* name = new QLabel(kVersion);
+    auto* name = new QLabel(Version());
     name->setObjectName(QStringLiteral("programVersion"));
     QFont f = name->font();
     f.setPointSizeF(f.pointSizeF() * 1.8);
     f.setBold(true);
     name->setFont(f);
-    auto* about = new QLabel(QStringLiteral("ZigBee 无线模块配置工具：打开串口，识别模块，读取并修改模块配置。"));
+    auto* about = new QLabel(tr("ZigBee 无线模块配置工具：打开串口，识别模块，读取并修改模块配置。"));
     about->setWordWrap(true);
 
     // The distributor fills in its own contact data.
-    const QString unset = QStringLiteral("（由发行方填写）");
+    const QString unset = tr("（由发行方填写）");
     auto* contacts = new QFormLayout;
     contacts->setHorizontalSpacing(20);
     contacts->setVerticalSpacing(10);
-    for (const QString& caption : {QStringLiteral("销售电话"), QStringLiteral("技术支持电话"),
-                                   QStringLiteral("技术支持邮箱"), QStringLiteral("主页")}) {
+    for (const QString& caption : {tr("销售电话"), tr("技术支持电话"),
+                                   tr("技术支持邮箱"), tr("主页")}) {
         auto* label = new QLabel(caption);
         auto* value = new QLabel(unset);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -6,7 +6,7 @@
 class CPanViewHelp : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString kVersion = QStringLiteral("Plexcon V1.20.2 LowPower");
+    static QString Version() { return tr("Plexcon V1.20.2 LowPower"); }
 
     explicit CPanViewHelp(QWidget* parent = nullptr);
 };

@@ -61,9 +61,9 @@ CPanViewPcCom::CPanViewPcCom(const ShellContext& context, QWidget* parent) : QWi
     column->addWidget(buildPortGroup());
     column->addWidget(buildParameterGroup());
 
-    openButton_ = new QPushButton(QStringLiteral("打开串口"));
-    close_ = new QPushButton(QStringLiteral("关闭串口"));
-    identify_ = new QPushButton(QStringLiteral("获取固件类型"));
+    openButton_ = new QPushButton(tr("打开串口"));
+    close_ = new QPushButton(tr("关闭串口"));
+    identify_ = new QPushButton(tr("获取固件类型"));
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {openButton_, close_, identify_}) {
         b->setMinimumHeight(32);
@@ -71,13 +71,13 @@ CPanViewPcCom::CPanViewPcCom(const ShellContext& context, QWidget* parent) : QWi
     }
     column->addLayout(actions);
 
-    status_ = new QLabel(kNoPortOpen);
+    status_ = new QLabel(NoPortOpen());
     status_->setObjectName(QStringLiteral("statusLine"));
     status_->setWordWrap(true);
     status_->setFrameShape(QFrame::StyledPanel);
     status_->setMargin(8);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setAccessibleDescription(QStringLiteral("串口状态"));
+    status_->setAccessibleDescription(tr("串口状态"));
     column->addWidget(status_);
     column->addStretch();
 
@@ -113,13 +113,13 @@ CPanViewPcCom::~CPanViewPcCom() {
 }
 
 QWidget* CPanViewPcCom::buildPortGroup() {
-    auto* group = new QGroupBox(QStringLiteral("本地串口"));
+    auto* group = new QGroupBox(tr("本地串口"));
     ports_ = new QComboBox;
     ports_->setAccessibleName(group->title());
     ports_->setMinimumWidth(220);
     ports_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    rescan_ = new QPushButton(QStringLiteral("重新扫描"));
-    advanced_ = new QPushButton(QStringLiteral("高级"));
+    rescan_ = new QPushButton(tr("重新扫描"));
+    advanced_ = new QPushButton(tr("高级"));
     auto* row = new QHBoxLayout(group);
     row->addWidget(ports_, 1);
     row->addWidget(rescan_);
@@ -128,21 +128,21 @@ QWidget* CPanViewPcCom::buildPortGroup() {
 }
 
 QWidget* CPanViewPcCom::buildParameterGroup() {
-    auto* group = new QGroupBox(QStringLiteral("串口参数"));
+    auto* group = new QGroupBox(tr("串口参数"));
     auto* form = new QFormLayout(group);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(16);
     form->setVerticalSpacing(8);
     baud_ = MakeList(BaudRates());
     dataBits_ = MakeList({QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")});
-    parity_ = MakeList({QStringLiteral("无"), QStringLiteral("奇校验"), QStringLiteral("偶校验")});
+    parity_ = MakeList({tr("无"), tr("奇校验"), tr("偶校验")});
     stopBits_ = MakeList({QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
     timeout_ = new COutTimeEdit(*context_.op);
-    AddRow(form, QStringLiteral("波特率"), baud_);
-    AddRow(form, QStringLiteral("数据位"), dataBits_);
-    AddRow(form, QStringLiteral("校验位"), parity_);
-    AddRow(form, QStringLiteral("停止位"), stopBits_);
-    AddRow(form, QStringLiteral("超时(ms)"), timeout_);
+    AddRow(form, tr("波特率"), baud_);
+    AddRow(form, tr("数据位"), dataBits_);
+    AddRow(form, tr("校验位"), parity_);
+    AddRow(form, tr("停止位"), stopBits_);
+    AddRow(form, tr("超时(ms)"), timeout_);
     return group;
 }
 
@@ -190,7 +190,7 @@ void CPanViewPcCom::showOpenState(bool open) {
 
 void CPanViewPcCom::openPort() {
     if (timeout_->text().isEmpty()) {
-        context_.op->message(this, QStringLiteral("超时间不能位空！"), Operator::Icon::Question);
+        context_.op->message(this, tr("超时间不能位空！"), Operator::Icon::Question);
         return;
     }
     const QString name = ports_->currentIndex() >= 0 ? ports_->currentText() : QString();
@@ -206,11 +206,11 @@ void CPanViewPcCom::openPort() {
                             static_cast<unsigned>(timeout));
     });
     if (!opened) {
-        context_.op->message(this, QStringLiteral("打开串口失败"), Operator::Icon::Warning);
+        context_.op->message(this, tr("打开串口失败"), Operator::Icon::Warning);
         showOpenState(false);
         return;
     }
-    status_->setText(QStringLiteral("串口打开成功，串口号:%1; 波特率:%2; 数据位:%3;校验位:%4; 停止位:%5; 超时:%6毫秒")
+    status_->setText(tr("串口打开成功，串口号:%1; 波特率:%2; 数据位:%3;校验位:%4; 停止位:%5; 超时:%6毫秒")
                          .arg(name, QString::number(baud), QString::number(dataBits), QString::number(parity),
                               QString::number(stopBits), QString::number(timeout)));
     showOpenState(true);
@@ -218,13 +218,13 @@ void CPanViewPcCom::openPort() {
 
 void CPanViewPcCom::closePort() {
     WithLibrary([] { return QVZB_CloseCom(); });
-    status_->setText(kNoPortOpen);
+    status_->setText(NoPortOpen());
     showOpenState(false);
 }
 
 void CPanViewPcCom::identifyFirmware() {
     if (!WithLibrary([] { return QVZB_ComCheckOpen(); })) {
-        context_.op->message(this, QStringLiteral("操作失败，串口未打开"), Operator::Icon::Warning);
+        context_.op->message(this, tr("操作失败，串口未打开"), Operator::Icon::Warning);
         return;
     }
     CelRecord record{};
@@ -234,13 +234,13 @@ void CPanViewPcCom::identifyFirmware() {
         return 1;
     });
     if (!loaded) {
-        context_.op->message(this, QStringLiteral("不能获取到设备信息..."), Operator::Icon::Critical);
+        context_.op->message(this, tr("不能获取到设备信息..."), Operator::Icon::Critical);
         return;
     }
     if (record.controlWord == 1)
-        context_.op->message(this, QStringLiteral("此串口接的设备是Quickmesh设备"), Operator::Icon::Information);
+        context_.op->message(this, tr("此串口接的设备是Quickmesh设备"), Operator::Icon::Information);
     else if (record.controlWord == 2)
-        context_.op->message(this, QStringLiteral("此串口接的设备是VNET通用设备"), Operator::Icon::Information);
+        context_.op->message(this, tr("此串口接的设备是VNET通用设备"), Operator::Icon::Information);
 }
 
 void CPanViewPcCom::rescanPorts() { buildPortList(); }

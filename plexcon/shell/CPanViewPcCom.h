@@ -16,7 +16,7 @@ class CPanViewPcCom : public QWidget {
     Q_OBJECT
 public:
     // Captions and texts of the panel.
-    static inline const QString kNoPortOpen = QStringLiteral("没有打开任何的串口");
+    static QString NoPortOpen() { return tr("没有打开任何的串口"); }
     static const QStringList& BaudRates();
 
     explicit CPanViewPcCom(const ShellContext& context, QWidget* parent = nullptr);

@@ -28,7 +28,7 @@ const char* const kGuide = R"(
 CPanViewSample::CPanViewSample(QWidget* parent) : QWidget(parent) {
     auto* page = new QTextBrowser;
     page->setHtml(QString::fromUtf8(kGuide));
-    page->setAccessibleName(QStringLiteral("应用案例"));
+    page->setAccessibleName(tr("应用案例"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page);

@@ -19,8 +19,11 @@
 
 namespace {
 
-const char* const kCaptions[CPlexconCELDlg::kPanelCount] = {"串口", "SNAP", "VNET", "应用案例",
-                                                            "帮助", "ORLNET", "Quickmesh", "LowPower"};
+const char* const kCaptions[CPlexconCELDlg::kPanelCount] = {
+    QT_TRANSLATE_NOOP("CPlexconCELDlg", "串口"),     QT_TRANSLATE_NOOP("CPlexconCELDlg", "SNAP"),
+    QT_TRANSLATE_NOOP("CPlexconCELDlg", "VNET"),     QT_TRANSLATE_NOOP("CPlexconCELDlg", "应用案例"),
+    QT_TRANSLATE_NOOP("CPlexconCELDlg", "帮助"),     QT_TRANSLATE_NOOP("CPlexconCELDlg", "ORLNET"),
+    QT_TRANSLATE_NOOP("CPlexconCELDlg", "Quickmesh"), QT_TRANSLATE_NOOP("CPlexconCELDlg", "LowPower")};
 // Left to right on the bar; the hidden buttons come last.
 constexpr int kBarOrder[CPlexconCELDlg::kPanelCount] = {
     CPlexconCELDlg::SerialPort, CPlexconCELDlg::Quickmesh, CPlexconCELDlg::LowPower, CPlexconCELDlg::Vnet,
@@ -112,13 +115,13 @@ QWidget* CPlexconCELDlg::buildNavigationBar() {
     bar->setObjectName(QStringLiteral("navigationBar"));
     bar->setAttribute(Qt::WA_StyledBackground);
     bar->setStyleSheet(QString::fromUtf8(kBarStyle));
-    bar->setAccessibleName(QStringLiteral("导航"));
+    bar->setAccessibleName(tr("导航"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(12, 10, 12, 10);
     row->setSpacing(6);
     auto* group = new QButtonGroup(bar);  // exclusive: the selected mark is on one button only
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(kCaptions[i]));
+        auto* b = new QPushButton(tr(kCaptions[i]));
         b->setCheckable(true);
         b->setFlat(true);
         b->setFocusPolicy(Qt::TabFocus);

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "cel/CelModel.h"
 #include "core/Scenario.h"
 #include "core/SimServer.h"
 
@@ -27,6 +28,18 @@ bool ScenarioFor(const QString& line, sim::ScenarioOptions& options) {
     return true;
 }
 
+// A default search checks 250K only: keep the remote modules on their different channels, all at that rate, so
+// that it finds every one of them.
+void PutRemotesOnDefaultRate(sim::SimServer& server) {
+    server.withModel<sim::CelModel>([](sim::CelModel& model) {
+        for (size_t i = 0; i < model.remoteCount(); ++i) {
+            sim::CelModule& remote = model.remote(i);
+            remote.setByte(sim::celfield::kAirRate, 0);
+            remote.live.at(sim::celfield::kAirRate) = 0;
+        }
+    });
+}
+
 }  // namespace
 
 DemoModule::DemoModule(std::unique_ptr<sim::SimServer> server, QString password)
@@ -48,6 +61,7 @@ std::unique_ptr<DemoModule> DemoModule::Start(const QString& line, int remotes, 
     }
     try {
         auto server = std::make_unique<sim::SimServer>(family->make(options));
+        PutRemotesOnDefaultRate(*server);
         return std::unique_ptr<DemoModule>(
             new DemoModule(std::move(server), QString::fromStdString(options.password)));
     } catch (const std::exception& e) {

@@ -9,7 +9,7 @@
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Plexcon"));
-    auto* text = new QLabel(QStringLiteral("正在执行，请稍候……"), this);
+    auto* text = new QLabel(tr("正在执行，请稍候……"), this);
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(320);

@@ -18,17 +18,17 @@
 #include "tools/UsbBridge.h"
 
 CSetUSBId::CSetUSBId(UsbBridge& bridge, Operator& op, QWidget* parent) : QDialog(parent), bridge_(bridge), op_(op) {
-    setWindowTitle(QStringLiteral("修改虚拟串口配置"));
+    setWindowTitle(tr("修改虚拟串口配置"));
 
     devices_ = new QComboBox(this);
     devices_->setMinimumWidth(280);
     identity_ = new QLineEdit(this);
     identity_->setMaxLength(UsbBridge::kMaxIdentityLength);
-    refreshButton_ = new QPushButton(QStringLiteral("刷新列表"), this);
-    changeButton_ = new QPushButton(QStringLiteral("修改"), this);
-    auto* deviceLabel = new QLabel(QStringLiteral("设备列表"), this);
+    refreshButton_ = new QPushButton(tr("刷新列表"), this);
+    changeButton_ = new QPushButton(tr("修改"), this);
+    auto* deviceLabel = new QLabel(tr("设备列表"), this);
     deviceLabel->setBuddy(devices_);
-    auto* identityLabel = new QLabel(QStringLiteral("虚拟串口ID"), this);
+    auto* identityLabel = new QLabel(tr("虚拟串口ID"), this);
     identityLabel->setBuddy(identity_);
 
     auto* grid = new QGridLayout;
@@ -43,7 +43,7 @@ CSetUSBId::CSetUSBId(UsbBridge& bridge, Operator& op, QWidget* parent) : QDialog
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -77,7 +77,7 @@ void CSetUSBId::refresh() {
         QString identity;
         if (bridge_.readIdentity(identity) != UsbStatus::Ok) identity.clear();
         bridge_.close();
-        devices_->addItem(QStringLiteral("设备%1 (ID：%2)").arg(QString::number(i), identity), i);
+        devices_->addItem(tr("设备%1 (ID：%2)").arg(QString::number(i), identity), i);
     }
     // A remembered position beyond a shorter list falls back to the first entry.
     if (selection_ < 0 || selection_ >= devices_->count()) selection_ = devices_->count() > 0 ? 0 : -1;
@@ -89,34 +89,34 @@ void CSetUSBId::showSelection() {
     selection_ = devices_->currentIndex();
     const int bridge = selectedBridge();
     if (bridge < 0 || bridge_.open(bridge) != UsbStatus::Ok) {
-        op_.message(this, kNotReady, Operator::Icon::Plain);
+        op_.message(this, NotReady(), Operator::Icon::Plain);
         return;
     }
     QString identity;
     const bool read = bridge_.readIdentity(identity) == UsbStatus::Ok;
     bridge_.close();
     identity_->setText(read ? identity.left(UsbBridge::kMaxIdentityLength) : QString());
-    if (!read) op_.message(this, kReadFailed, Operator::Icon::Plain);
+    if (!read) op_.message(this, ReadFailed(), Operator::Icon::Plain);
 }
 
 void CSetUSBId::change() {
     const QString identity = identity_->text().left(UsbBridge::kMaxIdentityLength);
     const int bridge = selectedBridge();
     if (bridge < 0 || bridge_.open(bridge) != UsbStatus::Ok) {
-        op_.message(this, kOpenFailed, Operator::Icon::Plain);
+        op_.message(this, OpenFailed(), Operator::Icon::Plain);
         return;
     }
     // Some parts are one-time programmable: a locked bridge (or one whose lock cannot be read) is not written.
     bool locked = true;
     if (bridge_.readLocked(locked) != UsbStatus::Ok || locked || bridge_.writeIdentity(identity) != UsbStatus::Ok) {
         bridge_.close();
-        op_.message(this, kWriteFailed, Operator::Icon::Plain);
+        op_.message(this, WriteFailed(), Operator::Icon::Plain);
         return;
     }
     bridge_.reset();
     bridge_.close();
     waitForReenumeration();
-    op_.message(this, kChanged, Operator::Icon::Plain);
+    op_.message(this, Changed(), Operator::Icon::Plain);
     refresh();
 }
 

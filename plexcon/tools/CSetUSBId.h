@@ -17,12 +17,13 @@ class UsbBridge;
 class CSetUSBId : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNotReady = QStringLiteral("设备还未就绪，更新列表失败");
-    static inline const QString kReadFailed = QStringLiteral("获取虚拟串口ID失败");
-    static inline const QString kOpenFailed = QStringLiteral("打开虚拟串口失败");
-    static inline const QString kWriteFailed = QStringLiteral("设置虚拟串口ID失败");
-    static inline const QString kChanged =
-        QStringLiteral("\t    修改成功,正在复位设备……\n\n(如果系统提示重装设备驱动，请正确安装后再点确定）");
+    static QString NotReady() { return tr("设备还未就绪，更新列表失败"); }
+    static QString ReadFailed() { return tr("获取虚拟串口ID失败"); }
+    static QString OpenFailed() { return tr("打开虚拟串口失败"); }
+    static QString WriteFailed() { return tr("设置虚拟串口ID失败"); }
+    static QString Changed() {
+        return tr("\t    修改成功,正在复位设备……\n\n(如果系统提示重装设备驱动，请正确安装后再点确定）");
+    }
     // Steps of the progress bar while a reset bridge re-enumerates.
     static constexpr int kSettleSteps = 50;
 

@@ -124,9 +124,12 @@ void CCELDev::RestoreLocal() {
     SetRate(current_.airRate);
 }
 
+bool CCELDev::KnowsOwnTuning() { return loaded_ || LoadLocal(); }
+
 template <typename F>
 auto CCELDev::OnTarget(int target, F&& operation) {
     if (target == kLocal) return operation();
+    if (!KnowsOwnTuning()) return decltype(operation()){};
     SwitchToRemote(target);
     auto result = operation();
     RestoreLocal();
@@ -187,7 +190,7 @@ bool CCELDev::HandAdd(const SearchKey& key) {
 void CCELDev::Delete(int index) { entries_.Erase(index); }
 
 bool CCELDev::Search(int channel, int rate) {
-    if (!PortOpen()) return false;
+    if (!PortOpen() || !KnowsOwnTuning()) return false;
     bool added = false;
     if (SetChannel(static_cast<uint8_t>(channel)) && SetRate(static_cast<uint8_t>(rate)) &&
         Send(Op::Search, ShortFrame(kSearch))) {

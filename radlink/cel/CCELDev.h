@@ -84,6 +84,9 @@ private:
     bool Restart(uint16_t address, uint16_t controlWord);
     void SwitchToRemote(int index);
     void RestoreLocal();
+    // The local module's own channel and rate, to tune back to, are known: its record is loaded, or is loaded
+    // now (one read); false when it cannot be read, and then nothing may tune it away.
+    bool KnowsOwnTuning();
     // Runs `operation` on the local module, or on entry `target` between SwitchToRemote and RestoreLocal.
     template <typename F>
     auto OnTarget(int target, F&& operation);

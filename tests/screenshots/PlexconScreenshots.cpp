@@ -12,7 +12,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "discovery/RemoteDeviceList.h"
+#include <QTreeWidget>
+
+#include "discovery/CPageListDevRemoteCel.h"
+#include "discovery/CPageListLocalDev.h"
 #include "shell/CPanViewCel.h"
 #include "shell/CPanViewPcCom.h"
 #include "shell/CPlexconCELDlg.h"
@@ -37,39 +40,90 @@ void Click(QWidget* root, const QString& caption) {
     QTest::qWait(50);
 }
 
-// One product line: its demo module, the window on it, the port opened, then the line's panel page by page.
-void ShootLine(const QString& line, int panelIndex, const QString& prefix) {
-    QString error;
-    auto demo = DemoModule::Start(line, 4, &error);
-    if (!demo) {
-        std::fprintf(stderr, "demo: %s\n", qPrintable(error));
-        return;
+// A window on a demo module of one product line, its port opened at 115200 8N1 and its panel shown.
+struct Session {
+    Session(const QString& line, int panelIndex) {
+        QString error;
+        demo = DemoModule::Start(line, 6, &error);
+        if (!demo) {
+            std::fprintf(stderr, "demo: %s\n", qPrintable(error));
+            return;
+        }
+        op.passwords.assign(20, demo->password());
+        context.op = &op;
+        context.settingsPath = settings.filePath(QStringLiteral("Plexcon.ini"));
+        context.extraPorts = {demo->portName()};
+        context.preferredPort = demo->portName();
+        window = std::make_unique<CPlexconCELDlg>(context);
+        window->move(0, 0);
+        window->show();
+        QTest::qWait(100);
+        auto* serial = static_cast<CPanViewPcCom*>(window->panel(CPlexconCELDlg::SerialPort));
+        testsupport::Field<QComboBox>(serial, QStringLiteral("波特率"))->setCurrentIndex(7);
+        testsupport::Field<QComboBox>(serial, QStringLiteral("数据位"))->setCurrentIndex(3);
+        Click(serial, QStringLiteral("打开串口"));
+        window->showPanel(panelIndex);
+        panel = static_cast<CPanViewCel*>(window->panel(panelIndex));
     }
+    // Shows category `row` and reads it.
+    void read(int row) {
+        panel->selectCategory(row);
+        Click(panel->currentPage(), QStringLiteral("获取信息"));
+    }
+
+    std::unique_ptr<DemoModule> demo;
     QTemporaryDir settings;
     ScriptedOperator op;
     ShellContext context;
-    context.op = &op;
-    context.settingsPath = settings.filePath(QStringLiteral("Plexcon.ini"));
-    context.extraPorts = {demo->portName()};
-    context.preferredPort = demo->portName();
-    CPlexconCELDlg window(context);
-    window.move(0, 0);
-    window.show();
-    QTest::qWait(100);
+    std::unique_ptr<CPlexconCELDlg> window;
+    CPanViewCel* panel = nullptr;
+};
 
-    auto* serial = static_cast<CPanViewPcCom*>(window.panel(CPlexconCELDlg::SerialPort));
-    testsupport::Field<QComboBox>(serial, QStringLiteral("波特率"))->setCurrentIndex(7);
-    testsupport::Field<QComboBox>(serial, QStringLiteral("数据位"))->setCurrentIndex(3);
-    Click(serial, QStringLiteral("打开串口"));
+void ShootQuickmesh() {
+    Session s(QStringLiteral("quickmesh"), CPlexconCELDlg::Quickmesh);
+    s.read(0);
+    Shot(QStringLiteral("quickmesh-basic"));
+    s.read(1);
+    Shot(QStringLiteral("quickmesh-serial"));
+    s.read(2);
+    Shot(QStringLiteral("quickmesh-radio"));
+    s.panel->selectCategory(3);
+    Shot(QStringLiteral("quickmesh-advanced"));
+    s.panel->selectCategory(4);
+    Shot(QStringLiteral("quickmesh-security"));
 
-    window.showPanel(panelIndex);
-    auto* panel = static_cast<CPanViewCel*>(window.panel(panelIndex));
-    for (int row = 0; row < panel->categoryCount(); ++row) {
-        panel->selectCategory(row);
-        Click(panel->currentPage(), QStringLiteral("获取信息"));
-        Shot(QStringLiteral("%1-page-%2").arg(prefix).arg(row));
+    // The search dialog (a first run checks no box): every channel at 250K, pictured mid-search, then closed with "退出".
+    testsupport::WhenModal([](QWidget* dialog) {
+        Click(dialog, QStringLiteral("全选"));
+        Click(dialog, QStringLiteral("250K"));
+        Click(dialog, QStringLiteral("搜索"));
+        QTest::qWait(1500);
+        Shot(QStringLiteral("quickmesh-search"));
+        for (int i = 0; i < 200 && !testsupport::Button(dialog, QStringLiteral("退出"))->isEnabled(); ++i)
+            QTest::qWait(100);
+        Click(dialog, QStringLiteral("退出"));
+    });
+    Click(s.panel->localPage(), QStringLiteral("搜索网络设备"));
+    QTest::qWait(200);
+    if (auto* list = s.panel->remoteCelList(); list && list->rows()->topLevelItemCount() > 1) {
+        list->rows()->setCurrentItem(list->rows()->topLevelItem(1));
+        s.read(0);
     }
-    panel->selectCategory(0);
+    Shot(QStringLiteral("quickmesh-remote-basic"));
+}
+
+void ShootLowPower() {
+    Session s(QStringLiteral("lowpower"), CPlexconCELDlg::LowPower);
+    s.read(4);
+    Shot(QStringLiteral("lowpower-page"));
+}
+
+void ShootVnet() {
+    Session s(QStringLiteral("vnet"), CPlexconCELDlg::Vnet);
+    s.read(0);
+    Shot(QStringLiteral("vnet-basic"));
+    s.read(4);
+    Shot(QStringLiteral("vnet-terminal"));
 }
 
 }  // namespace
@@ -83,8 +137,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
-    ShootLine(QStringLiteral("quickmesh"), CPlexconCELDlg::Quickmesh, QStringLiteral("quickmesh"));
-    ShootLine(QStringLiteral("lowpower"), CPlexconCELDlg::LowPower, QStringLiteral("lowpower"));
-    ShootLine(QStringLiteral("vnet"), CPlexconCELDlg::Vnet, QStringLiteral("vnet"));
+    ShootQuickmesh();
+    ShootLowPower();
+    ShootVnet();
     return 0;
 }

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 
 #include "pages/CLowPowerDlg.h"
@@ -206,6 +208,67 @@ private slots:
             QCOMPARE(rig_->framesWith(kWriteConfig), size_t(0));
             QVERIFY(rig_->local().area == before.area);
         }
+    }
+
+    // Remote mode: the row selected in the remote list is the module read and written, through the local one.
+    void remoteGetAndModify_data() { addPageRows(); }
+    void remoteGetAndModify() {
+        QFETCH(int, row);
+        start(row);
+        page_->getCommand();  // the local module, so that its own name is known below
+        QVERIFY(rig_->addRemoteByHand(0));
+        const sim::CelModule localBefore = rig_->local();
+        page_->getCommand();
+        QCOMPARE(rig_->op.lastText(), QStringLiteral("获取设备信息成功..."));
+        QCOMPARE(rig_->framesWith(kReadConfig), size_t(1));
+        QCOMPARE(rig_->framesWith(kReadLocal), size_t(0));
+        if (row == Base)
+            QCOMPARE(Field<QLineEdit>(page_, QStringLiteral("设备名称"))->text(), QStringLiteral("Remote-1"));
+
+        const Edit edit = EditOf(row);
+        edit.make(page_);
+        rig_->op.passwords = {QStringLiteral("123456")};
+        rig_->module->clearLog();
+        page_->modifyCommand();
+        QCOMPARE(rig_->op.lastText(), QStringLiteral("修改配置成功"));
+        QVERIFY(edit.taken(rig_->remote(0)));
+        QVERIFY(rig_->local().area == localBefore.area);
+        const auto frames = rig_->module->frameBytes();
+        const auto write = std::find_if(frames.begin(), frames.end(),
+                                        [](const sim::Bytes& f) { return f.size() > 6 && f[3] == kWriteConfig; });
+        QVERIFY(write != frames.end());
+        QCOMPARE(int((*write)[4] << 8 | (*write)[5]), 0x0101);
+        // Tuned back to the local module's own channel afterwards.
+        QCOMPARE(int(rig_->withModel([](sim::CelModel& m) { return m.tunedChannel(); })), 15);
+    }
+
+    void remoteEndings_data() {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("get: no row selected") << "get-none" << CPanViewCel::NoSelectionMessage() << int(Icon::Critical);
+        QTest::newRow("get: no answer") << "get-silent" << "获取设备信息失败" << int(Icon::Critical);
+        QTest::newRow("modify: no row selected") << "modify-none" << CPanViewCel::NoSelectionMessage()
+                                                 << int(Icon::Critical);
+        QTest::newRow("modify: record read fails") << "modify-silent" << "获取设备属性失败!" << int(Icon::Plain);
+    }
+    void remoteEndings() {
+        QFETCH(QString, ending);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        start(Base);
+        page_->getCommand();
+        QVERIFY(rig_->addRemoteByHand(0));
+        if (ending.endsWith("none")) rig_->panel->remoteCelList()->rows()->clearSelection();
+        if (ending.endsWith("silent")) rig_->module->injectFault(sim::Fault::noAnswer().onlyWhen(3, kReadConfig));
+        rig_->op.passwords = {QStringLiteral("123456")};
+        if (ending.startsWith("get")) page_->getCommand();
+        else page_->modifyCommand();
+        QCOMPARE(rig_->op.lastText(), message);
+        QCOMPARE(int(rig_->op.lastIcon()), icon);
+        QCOMPARE(rig_->op.passwordQuestions, 0);
+        QCOMPARE(rig_->framesWith(kWriteConfig), size_t(0));
+        if (ending.endsWith("none")) QCOMPARE(rig_->framesWith(kReadConfig), size_t(0));
     }
 
     // A password of 16 characters has no terminating zero in the record: typed whole, it matches.

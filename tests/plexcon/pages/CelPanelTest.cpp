@@ -173,6 +173,8 @@ private slots:
                                             << int(Icon::Critical) << 0;
         QTest::newRow("port closed") << int(Quickmesh) << "closed" << "操作失败，串口未打开..." << int(Icon::Critical)
                                      << 0;
+        QTest::newRow("remote row selected") << int(LowPower) << "selected" << "复位命令发送成功"
+                                             << int(Icon::Information) << 0;
     }
     void reset() {
         QFETCH(int, kind);
@@ -185,11 +187,13 @@ private slots:
         QVERIFY(rig.openPort());
         if (situation == "remote") panel->deviceTabs()->setCurrentIndex(1);
         if (situation == "closed") WithLibrary([] { return QVZB_CloseCom(); });
+        if (situation == "selected") QVERIFY(rig.addRemoteByHand(0));
         panel->postReset();
         CelPanelRig::settle();
         QCOMPARE(rig.op.lastText(), message);
         QCOMPARE(int(rig.op.lastIcon()), icon);
         QCOMPARE(rig.local().restarts, restarts);
+        QCOMPARE(rig.remote(0).restarts, situation == "selected" ? 1 : 0);
         if (situation == "remote") QCOMPARE(rig.framesWith(kRestart), size_t(0));
     }
 
@@ -226,6 +230,9 @@ private slots:
                                             << "你没有选择设备，请先选择左边设备列表的一个设备再进行此操作..."
                                             << int(Icon::Critical);
         QTest::newRow("port closed") << "closed" << "操作失败，串口未打开！" << int(Icon::Critical);
+        QTest::newRow("remote row selected") << "selected" << "发送恢复出厂设置命令成功" << int(Icon::Information);
+        QTest::newRow("remote, record unreadable") << "selected-silent" << "发送恢复出厂设置命令失败"
+                                                   << int(Icon::Critical);
     }
     void factoryReset() {
         QFETCH(QString, situation);
@@ -239,12 +246,16 @@ private slots:
         if (situation == "silent") rig.module->injectFault(sim::Fault::noAnswer().onlyWhen(3, kFactoryReset));
         if (situation == "remote") panel->deviceTabs()->setCurrentIndex(1);
         if (situation == "closed") WithLibrary([] { return QVZB_CloseCom(); });
+        const bool remote = situation.startsWith("selected");
+        if (remote) QVERIFY(rig.addRemoteByHand(0));
+        if (situation == "selected-silent") rig.module->injectFault(sim::Fault::noAnswer().onlyWhen(3, kReadConfig));
         rig.op.clear();
         rig.module->clearLog();
         QTest::mouseClick(Button(panel->advPage(), QStringLiteral("恢复出厂设置")), Qt::LeftButton);
         QCOMPARE(rig.op.lastText(), message);
         QCOMPARE(int(rig.op.lastIcon()), icon);
         // Without its acknowledgement the module may still have reset: the page cannot know, and says it failed.
+        QCOMPARE(rig.remote(0).factoryResets, situation == "selected" ? 1 : 0);
         const bool reached = situation.isEmpty() || situation == "silent";
         QCOMPARE(rig.local().factoryResets, reached ? 1 : 0);
         QCOMPARE(rig.local().name() == "Changed", !reached);

@@ -10,12 +10,19 @@
 #include <memory>
 #include <string>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTreeWidget>
+
 #include "cel/CelModel.h"
+#include "discovery/CPageListDevRemoteCel.h"
 #include "core/SimServer.h"
 #include "radlink.h"
 #include "shell/CPanViewCel.h"
 #include "shell/LibraryLock.h"
 #include "support/ScriptedOperator.h"
+#include "support/WidgetLookup.h"
 
 namespace testsupport {
 
@@ -56,6 +63,28 @@ struct CelPanelRig {
         }) == 1;
         module->clearLog();
         return open;
+    }
+
+    // A module goes into the remote list the way an operator adds one by hand (its channel, its address, "添加";
+    // air rate 0), its row is selected and the remote tab made current.
+    bool addByHand(int channel, uint16_t address) {
+        CPageListDevRemoteCel* list = panel->remoteCelList();
+        if (!list) return false;
+        panel->deviceTabs()->setCurrentIndex(1);
+        Field<QComboBox>(list, QStringLiteral("通道号"))->setCurrentIndex(channel - 11);
+        Field<QLineEdit>(list, QStringLiteral("本地网络地址"))->setText(QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0')));
+        const int before = list->rows()->topLevelItemCount();
+        QTest::mouseClick(Button(list, QStringLiteral("添加")), Qt::LeftButton);
+        if (list->rows()->topLevelItemCount() != before + 1) return false;
+        list->rows()->setCurrentItem(list->rows()->topLevelItem(before));
+        module->clearLog();
+        op.clear();
+        return panel->remoteMode() && panel->selectedRemote() == before;
+    }
+    // Simulated remote module i, which must be on air rate 0.
+    bool addRemoteByHand(size_t i) {
+        const sim::CelModule m = remote(i);
+        return m.liveRate() == 0 && addByHand(m.liveChannel(), m.liveAddress());
     }
 
     template <typename F>

@@ -155,7 +155,7 @@ void UsbIdentityTest::noBridgeReportsNotReady() {
     } else {
         QCOMPARE(d.list->count(), 0);
     }
-    QCOMPARE(Texts(op), QStringList{CSetUSBId::kNotReady});
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::NotReady()});
     QCOMPARE(op.lastIcon(), Operator::Icon::Plain);
     QVERIFY(d.dialog.isVisible());  // the dialog stays usable
 }
@@ -171,7 +171,7 @@ void UsbIdentityTest::unreadableIdentityEmptiesTheField() {
     ButtonOf(d.dialog, QStringLiteral("刷新列表"))->click();
     QCOMPARE(Entries(d.list), QStringList{QStringLiteral("设备0 (ID：)")});
     QCOMPARE(d.identity->text(), QString());
-    QCOMPARE(Texts(op), QStringList{CSetUSBId::kReadFailed});
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::ReadFailed()});
     QCOMPARE(bridge.openIndex, -1);
 }
 
@@ -193,7 +193,7 @@ void UsbIdentityTest::changeWritesResetsAndRelists() {
     QVERIFY2(clock.elapsed() < 3000, "the progress dialog did not close itself");
     QCOMPARE(bridge.written, QStringList{QStringLiteral("PORT-7")});
     QCOMPARE(bridge.resets, std::vector<int>{1});
-    QCOMPARE(Texts(op), QStringList{CSetUSBId::kChanged});
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::Changed()});
     QCOMPARE(bridge.counts, countsBefore + 1);
     QCOMPARE(Entries(d.list), (QStringList{QStringLiteral("设备0 (ID：A1)"), QStringLiteral("设备1 (ID：PORT-7)")}));
     QCOMPARE(d.list->currentIndex(), 1);
@@ -221,7 +221,7 @@ void UsbIdentityTest::progressClosedEarlyStopsTheWait() {
     ButtonOf(d.dialog, QStringLiteral("修改"))->click();
     QVERIFY(closed);
     QVERIFY(clock.elapsed() < 3000);  // the worker was stopped, not waited out
-    QCOMPARE(Texts(op), QStringList{CSetUSBId::kChanged});
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::Changed()});
     QCOMPARE(Entries(d.list), QStringList{QStringLiteral("设备0 (ID：B2)")});
 }
 
@@ -237,10 +237,10 @@ void UsbIdentityTest::changeFailures_data() {
     lockUnknown.lockReadable = false;
     FakeBridgeDevice noWrite = d;
     noWrite.writable = false;
-    QTest::newRow("cannot open") << noOpen << CSetUSBId::kOpenFailed;
-    QTest::newRow("locked") << locked << CSetUSBId::kWriteFailed;
-    QTest::newRow("lock unreadable") << lockUnknown << CSetUSBId::kWriteFailed;
-    QTest::newRow("write refused") << noWrite << CSetUSBId::kWriteFailed;
+    QTest::newRow("cannot open") << noOpen << CSetUSBId::OpenFailed();
+    QTest::newRow("locked") << locked << CSetUSBId::WriteFailed();
+    QTest::newRow("lock unreadable") << lockUnknown << CSetUSBId::WriteFailed();
+    QTest::newRow("write refused") << noWrite << CSetUSBId::WriteFailed();
 }
 
 void UsbIdentityTest::changeFailures() {
@@ -372,7 +372,7 @@ void UsbIdentityTest::libusbBackendOnThisMachine() {
     ScriptedOperator op;
     OpenDialog d(*bridge, op);
     QCOMPARE(d.list->count(), 0);
-    QCOMPARE(Texts(op), QStringList{CSetUSBId::kNotReady});
+    QCOMPARE(Texts(op), QStringList{CSetUSBId::NotReady()});
 }
 
 QTEST_MAIN(UsbIdentityTest)

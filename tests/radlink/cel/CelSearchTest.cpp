@@ -206,3 +206,24 @@ TEST_F(CelSearchTest, IndexesOutsideTheListAreRefusedWithoutSending) {
 }
 
 }  // namespace
+
+// Before the local record was ever read the library does not know where to tune back to: it reads it first, so a
+// search or a remote operation leaves the local module on its own channel; when it cannot be read nothing tunes.
+TEST_F(CelSearchTest, ReadsTheLocalRecordBeforeItFirstTunesAway) {
+    startCel();
+    EXPECT_EQ(QVZB_CEL_SearchDev(12, 0), 1);
+    std::vector<Bytes> expected{kReadLocal};
+    Append(expected, Tune(12, 0));
+    expected.push_back(Bytes{0xAB, 0xBC, 0xCD, 0xD4, 0x08});
+    Append(expected, Tune(15, 0));
+    EXPECT_EQ(frames(), expected);
+    withModel([](CelModel& m) { EXPECT_EQ(m.tunedChannel(), 15); });
+
+    server().clearLog();
+    QVZB_CEL_ResetToDefault();  // the record must be read again
+    server().clearLog();
+    server().injectFault(Fault::noAnswer().onlyWhen(3, 0xD1).repeat(-1));
+    EXPECT_EQ(QVZB_CEL_ResetRemoteDev(0), 0);
+    EXPECT_EQ(QVZB_CEL_SearchDev(18, 2), 0);
+    for (const Bytes& f : frames()) EXPECT_NE(f[3], 0xD2) << "tuned away without knowing the way back";
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Takes the pictures of docs/screenshots: Plexcon on simulated modules under a virtual X server.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/bootstrap.sh" run
+"$root/scripts/build.sh"
+xvfb-run -a -s "-screen 0 1280x800x24" "${BUILD_DIR:-$root/build}/tests/plexcon-screenshots" \
+  "${1:-$root/docs/screenshots}"
