@@ -57,6 +57,10 @@ struct Options {
                                 QStringLiteral("Product line of the demo module: quickmesh (default), lowpower, vnet, "
                                                "or a control word in decimal. Implies --demo."),
                                 QStringLiteral("line"), QStringLiteral("quickmesh")};
+    QCommandLineOption demoFamily{QStringLiteral("demo-family"),
+                                  QStringLiteral("Module family of the demo: cel (default), orlnet or snap. orlnet and "
+                                                 "snap imply --demo and --show-hidden."),
+                                  QStringLiteral("family"), QStringLiteral("cel")};
     QCommandLineOption demoRemotes{QStringLiteral("demo-remotes"),
                                    QStringLiteral("Remote modules on the demo module's air (default 3)."),
                                    QStringLiteral("n"), QStringLiteral("3")};
@@ -80,7 +84,7 @@ struct Options {
         parser.setApplicationDescription(QStringLiteral("Configures ZigBee radio modules on a serial port."));
         parser.addHelpOption();
         parser.addVersionOption();
-        for (const auto* o : {&demo, &demoLine, &demoRemotes, &port, &settingsDir, &showHidden, &quitAfterShown})
+        for (const auto* o : {&demo, &demoLine, &demoFamily, &demoRemotes, &port, &settingsDir, &showHidden, &quitAfterShown})
             parser.addOption(*o);
     }
 };
@@ -165,12 +169,17 @@ int main(int argc, char** argv) {
     context.extraPorts += env.value(QStringLiteral("PLEXCON_PORTS")).split(u':', Qt::SkipEmptyParts);
 
     std::unique_ptr<DemoModule> demo;  // outlives the window, which closes the port on its way out
-    if (parser.isSet(options.demo) || parser.isSet(options.demoLine)) {
+    const QString demoFamily = parser.value(options.demoFamily).trimmed().toLower();
+    const bool otherFamily = demoFamily != QLatin1String("cel");
+    if (parser.isSet(options.demo) || parser.isSet(options.demoLine) || otherFamily) {
         bool ok = false;
         int remotes = parser.value(options.demoRemotes).toInt(&ok);
         QString error;
-        if (ok && remotes >= 0) demo = DemoModule::Start(parser.value(options.demoLine), remotes, &error);
-        else error = QStringLiteral("--demo-remotes wants a number");
+        if (!ok || remotes < 0) error = QStringLiteral("--demo-remotes wants a number");
+        else if (otherFamily) demo = DemoModule::StartFamily(demoFamily, remotes, &error);
+        else demo = DemoModule::Start(parser.value(options.demoLine), remotes, &error);
+        // The SNAP and ORLNET panels are reached through the hidden navigation entries.
+        if (demo && otherFamily) context.showHidden = true;
         if (!demo) {
             std::fprintf(stderr, "plexcon: cannot start the demo module: %s\n", qPrintable(error));
             return 1;

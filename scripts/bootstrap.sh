@@ -5,7 +5,7 @@ set -euo pipefail
 
 need=(cmake g++ make pkg-config python3
       googletest libgtest-dev libgmock-dev
-      qt6-base-dev qt6-charts-dev libgl-dev libusb-1.0-0-dev
+      qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libusb-1.0-0-dev
       fonts-wqy-zenhei
       libcli11-dev nlohmann-json3-dev libtomlplusplus-dev libfmt-dev libcsv-dev tshark)
 case "${1:-build}" in

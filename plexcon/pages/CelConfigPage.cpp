@@ -1,15 +1,10 @@
 #include "pages/CelConfigPage.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cstddef>
 #include <cstring>
 
-#include "pages/PageLayout.h"
 #include "pages/VnetAccess.h"
 #include "shell/CPanViewCel.h"
 #include "shell/LibraryCall.h"
@@ -54,33 +49,10 @@ unsigned char* CelPropertyBytes(CelRecord& record, int property, unsigned int* w
     return nullptr;
 }
 
-CelConfigPage::CelConfigPage(CPanViewCel* panel, Traits traits) : panel_(panel), traits_(std::move(traits)) {
-    grid_ = new QGridLayout;
-    grid_->setHorizontalSpacing(10);
-    grid_->setVerticalSpacing(8);
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(4, 1);
-    grid_->setColumnMinimumWidth(3, 16);
-
-    get_ = new QPushButton(tr("获取信息"));
-    modify_ = new QPushButton(tr("更改配置"));
-    connect(get_, &QPushButton::clicked, this, &CelConfigPage::getCommand);
-    connect(modify_, &QPushButton::clicked, this, &CelConfigPage::modifyCommand);
-    LayOutPage(this, grid_, {get_, modify_});
-}
-
-QLabel* CelConfigPage::addField(int row, int column, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption);
-    label->setBuddy(field);
-    grid_->addWidget(label, row, column * 3);
-    grid_->addWidget(field, row, column * 3 + 1);
-    return label;
-}
-
-void CelConfigPage::addHint(int row, int column, const QString& text) {
-    auto* hint = new QLabel(text);
-    hint->setForegroundRole(QPalette::PlaceholderText);
-    grid_->addWidget(hint, row, column * 3 + 2);
+CelConfigPage::CelConfigPage(CPanViewCel* panel, Traits traits)
+    : ConfigPageFrame(tr("获取信息"), tr("更改配置")), panel_(panel), traits_(std::move(traits)) {
+    connect(getButton(), &QPushButton::clicked, this, &CelConfigPage::getCommand);
+    connect(modifyButton(), &QPushButton::clicked, this, &CelConfigPage::modifyCommand);
 }
 
 void CelConfigPage::showPortClosed() {

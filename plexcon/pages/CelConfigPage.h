@@ -4,18 +4,14 @@
 // collects them back, and its property order; the messages are the pages' own where they differ.
 #pragma once
 
-#include <QWidget>
-
 #include <vector>
 
+#include "pages/ConfigPageFrame.h"
 #include "radlink.h"
 
 class CPanViewCel;
-class QGridLayout;
-class QLabel;
-class QPushButton;
 
-class CelConfigPage : public QWidget {
+class CelConfigPage : public ConfigPageFrame {
     Q_OBJECT
 public:
     // Read the module into the controls: 1 done, 0 the read failed (controls untouched), 2 ended early with its own
@@ -23,9 +19,6 @@ public:
     int read();
     void getCommand();
     void modifyCommand();
-
-    QPushButton* getButton() const { return get_; }
-    QPushButton* modifyButton() const { return modify_; }
 
 protected:
     struct Traits {
@@ -44,12 +37,6 @@ protected:
     virtual void fill(const CelRecord& record) = 0;
     virtual void collect(CelRecord& record) = 0;
 
-    // A two-column grid of labelled fields over the two buttons; rows are added with addField().
-    QGridLayout* fields() const { return grid_; }
-    QLabel* addField(int row, int column, const QString& caption, QWidget* field);
-    // A text beside a field (its range).
-    void addHint(int row, int column, const QString& text);
-
     CPanViewCel* panel() const { return panel_; }
 
 private:
@@ -59,9 +46,6 @@ private:
 
     CPanViewCel* panel_;
     Traits traits_;
-    QGridLayout* grid_ = nullptr;
-    QPushButton* get_ = nullptr;
-    QPushButton* modify_ = nullptr;
 };
 
 // The record bytes behind a property number (the property's width in *width); null for an unknown number.

@@ -70,4 +70,22 @@ std::unique_ptr<DemoModule> DemoModule::Start(const QString& line, int remotes, 
     }
 }
 
+std::unique_ptr<DemoModule> DemoModule::StartFamily(const QString& family, int remotes, QString* error) {
+    sim::ScenarioOptions options;
+    options.family = family.trimmed().toLower().toStdString();
+    options.remotes = remotes;
+    const sim::FamilyEntry* entry = options.family == "orlnet" || options.family == "snap" ? sim::FindFamily(options.family) : nullptr;
+    if (!entry) {
+        if (error) *error = QStringLiteral("unknown module family \"%1\" (cel, orlnet or snap)").arg(family);
+        return nullptr;
+    }
+    try {
+        auto server = std::make_unique<sim::SimServer>(entry->make(options));
+        return std::unique_ptr<DemoModule>(new DemoModule(std::move(server), QString::fromStdString(options.password)));
+    } catch (const std::exception& e) {
+        if (error) *error = QString::fromLocal8Bit(e.what());
+        return nullptr;
+    }
+}
+
 QString DemoModule::portName() const { return QString::fromStdString(server_->portName()); }

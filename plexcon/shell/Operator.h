@@ -20,4 +20,6 @@ public:
     virtual bool askPassword(QWidget* parent, QString& password) = 0;
     // An existing file to open, or an empty text when the operator cancels.
     virtual QString chooseFile(QWidget* parent, const QString& filter) = 0;
+    // A file to save to (suggested: a name to start from), or an empty text when the operator cancels.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& suggested) = 0;
 };

@@ -41,3 +41,7 @@ bool QtOperator::askPassword(QWidget* parent, QString& password) { return CDlgIn
 QString QtOperator::chooseFile(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
+
+QString QtOperator::chooseSaveFile(QWidget* parent, const QString& filter, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+}

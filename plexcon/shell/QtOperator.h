@@ -9,4 +9,5 @@ public:
     bool ask(QWidget* parent, const QString& text, Icon icon) override;
     bool askPassword(QWidget* parent, QString& password) override;
     QString chooseFile(QWidget* parent, const QString& filter) override;
+    QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& suggested) override;
 };

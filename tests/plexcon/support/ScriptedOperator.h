@@ -38,6 +38,13 @@ public:
         return f;
     }
 
+    QString chooseSaveFile(QWidget*, const QString&, const QString&) override {
+        if (saveFiles.empty()) return {};
+        QString f = saveFiles.front();
+        saveFiles.pop_front();
+        return f;
+    }
+
     QString lastText() const { return shown.empty() ? QString() : shown.back().text; }
     Icon lastIcon() const { return shown.empty() ? Icon::Information : shown.back().icon; }
     void clear() { shown.clear(); }
@@ -46,5 +53,6 @@ public:
     std::deque<bool> answers;
     std::deque<QString> passwords;
     std::deque<QString> files;
+    std::deque<QString> saveFiles;
     int passwordQuestions = 0;
 };
