@@ -3,6 +3,7 @@
 #include "discovery/CPageListDevRemoteOrlnet.h"
 #include "discovery/CPageListLocalDev.h"
 #include "pages/CPageDevAdvOrlnet.h"
+#include "tools/CDlgUpgradeOrlnet.h"
 #include "pages/CPageDevBaseOrlnet.h"
 #include "pages/CPageDevComOrlnet.h"
 #include "pages/CPageDevTranOrlnet.h"
@@ -35,6 +36,12 @@ CPanViewOrlnet::CPanViewOrlnet(const ShellContext& context, QWidget* parent) : F
     addCategory(tr("LED测试"), ledTest_);
     addCategory(tr("数据传输"), data_);
     selectCategory(0);
+
+    adv_->setUpgradeOpener([this](QWidget* owner, const CPageDevAdvOrlnet::UpgradeTarget& target) {
+        CDlgUpgradeOrlnet dialog(this->context(), owner);
+        dialog.setTarget(target.device, target.runState, target.netAddress, target.controlWord);
+        dialog.exec();
+    });
 }
 
 QList<int> CPanViewOrlnet::selectedRemotes() const { return remote_->selectedRows(); }

@@ -32,12 +32,20 @@ void CProgressDlg::setRange(int lower, int upper) {
 }
 
 void CProgressDlg::setPosition(int position) {
-    QMetaObject::invokeMethod(this, [this, position] { bar_->setValue(position); }, Qt::QueuedConnection);
+    pending_.store(position);
+    QMetaObject::invokeMethod(this, "applyPosition", Qt::QueuedConnection);
 }
 
 void CProgressDlg::step() {
-    QMetaObject::invokeMethod(this, [this] { bar_->setValue(std::min(bar_->value() + 1, upper_)); },
-                              Qt::QueuedConnection);
+    int now = pending_.load();
+    while (!pending_.compare_exchange_weak(now, std::min(std::max(now, lower_) + 1, upper_))) {
+    }
+    QMetaObject::invokeMethod(this, "applyPosition", Qt::QueuedConnection);
+}
+
+void CProgressDlg::applyPosition() {
+    const int position = pending_.load();
+    if (position >= 0) bar_->setValue(position);
 }
 
 int CProgressDlg::position() const { return bar_->value(); }
@@ -46,6 +54,9 @@ void CProgressDlg::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     bar_->setRange(lower_, upper_);
     bar_->setValue(lower_);
+    int unset = -1;  // a position the worker set before the dialog opened stays
+    pending_.compare_exchange_strong(unset, lower_);
+    applyPosition();
     timer_->start();
 }
 

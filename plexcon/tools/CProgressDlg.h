@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <atomic>
+
 class QProgressBar;
 class QTimer;
 
@@ -17,8 +19,9 @@ public:
 
     // Bounds of the bar (default 0 and 50); taken when the dialog opens.
     void setRange(int lower, int upper);
-    // Safe from any thread: the change is queued to the dialog's thread, so the dialog must outlive the caller's
-    // last call (a worker is joined before the dialog goes).
+    // Safe from any thread: the value goes through an atomic and the bar follows it on the dialog's thread, so
+    // nothing but the atomic crosses threads; the dialog must outlive the caller's last call (a worker is joined
+    // before the dialog goes).
     void setPosition(int position);
     void step();
 
@@ -31,9 +34,13 @@ protected:
 
 private:
     void tick();
+    // Shows the latest position (queued from setPosition and step).
+    Q_INVOKABLE void applyPosition();
 
     int lower_ = 0;
     int upper_ = 50;
+    // The position set from any thread; -1 until the first set or step after opening.
+    std::atomic<int> pending_{-1};
     QProgressBar* bar_ = nullptr;
     QTimer* timer_ = nullptr;
 };

@@ -53,7 +53,7 @@ private slots:
         QVERIFY(!List(panel->basePage(), "设备类型")->isEnabled());
         QVERIFY(Edit(panel->basePage(), "固件版本号")->isReadOnly());
         QCOMPARE(List(panel->tranPage(), "发送功率")->count(), 17);
-        QVERIFY(!Button(panel->advPage(), QStringLiteral("升级"))->isEnabled());  // no upgrade dialog handed
+        QVERIFY(Button(panel->advPage(), QStringLiteral("升级"))->isEnabled());  // the panel hands its upgrade dialog
     }
 
     // The panel's read-all: three local reads, one message; a failed read says "获取失败".
@@ -355,6 +355,20 @@ private slots:
         Rig::settle();
         QVERIFY(rig.op.shown.empty());
         QVERIFY(!rig.config(kRestart).empty());
+    }
+
+    // The panel's own opener runs the ORLNET upgrade dialog modally.
+    void upgradeOpensTheDialog() {
+        Rig rig;
+        CPanViewOrlnet* panel = rig.make();
+        QVERIFY(rig.openPort());
+        QString opened;
+        testsupport::WhenModal([&](QWidget* modal) {
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            modal->close();
+        });
+        panel->advPage()->upgradeCommand();
+        QCOMPARE(opened, QStringLiteral("CDlgUpgradeOrlnet"));
     }
 
     // The upgrade hands the dialog the module's control word, address, run state and device index.
