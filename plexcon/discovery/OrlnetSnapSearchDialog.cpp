@@ -16,6 +16,7 @@
 #include "shell/LibraryLock.h"
 #include "shell/Operator.h"
 #include "shell/SettingsFile.h"
+#include "shell/UiPost.h"
 
 namespace {
 
@@ -192,7 +193,5 @@ void OrlnetSnapSearchDialog::storeSettings() {
 }
 
 void OrlnetSnapSearchDialog::sayLater(const QString& text, int icon) {
-    QMetaObject::invokeMethod(
-        this, [this, text, icon] { context_.op->message(this, text, static_cast<Operator::Icon>(icon)); },
-        Qt::QueuedConnection);
+    PostToUi(this, [this, text, icon] { context_.op->message(this, text, static_cast<Operator::Icon>(icon)); });
 }

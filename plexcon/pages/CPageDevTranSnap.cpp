@@ -16,6 +16,7 @@
 #include "pages/PageLists.h"
 #include "shell/CPanViewSnap.h"
 #include "shell/LibraryCall.h"
+#include "shell/UiPost.h"
 
 using Icon = Operator::Icon;
 
@@ -166,9 +167,7 @@ void CPageDevTranSnap::readSignals(int run) {
         });
         // A value still on its way when the run stops is dropped.
         if (value >= 0)
-            QMetaObject::invokeMethod(
-                this, [this, value, run] { if (run == run_ && worker_.joinable()) addSample(value); },
-                Qt::QueuedConnection);
+            PostToUi(this, [this, value, run] { if (run == run_ && worker_.joinable()) addSample(value); });
         lock.lock();
     }
 }
