@@ -9,16 +9,13 @@
 
 namespace {
 
-// Lives on the UI thread; runs the queued calls in the order they were posted.
+// Lives on the UI thread, where it is made when the application starts; runs the queued calls in the order they
+// were posted.
 class UiPostQueue : public QObject {
     Q_OBJECT
 public:
     static UiPostQueue& Instance() {
-        static UiPostQueue* queue = [] {
-            auto* q = new UiPostQueue;
-            q->moveToThread(QCoreApplication::instance()->thread());
-            return q;
-        }();
+        static UiPostQueue* queue = new UiPostQueue(QCoreApplication::instance());
         return *queue;
     }
 
@@ -41,6 +38,8 @@ public:
     }
 
 private:
+    using QObject::QObject;
+
     struct Entry {
         QPointer<QObject> receiver;
         std::function<void()> call;
@@ -49,7 +48,11 @@ private:
     std::deque<Entry> calls_;
 };
 
+void MakeQueueOnTheUiThread() { UiPostQueue::Instance(); }
+
 }  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(MakeQueueOnTheUiThread)
 
 void PostToUi(QObject* receiver, std::function<void()> call) { UiPostQueue::Instance().post(receiver, std::move(call)); }
 
