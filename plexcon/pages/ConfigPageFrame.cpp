@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "pages/PageLayout.h"
+#include "shell/Operator.h"
 
 ConfigPageFrame::ConfigPageFrame(const QString& getCaption, const QString& modifyCaption) {
     grid_ = new QGridLayout;
@@ -31,4 +32,9 @@ void ConfigPageFrame::addHint(int row, int column, const QString& text) {
     auto* hint = new QLabel(text);
     hint->setForegroundRole(QPalette::PlaceholderText);
     grid_->addWidget(hint, row, column * 3 + 2);
+}
+
+void ConfigPageFrame::reportRead(Operator& op, int result, const QString& failed) {
+    if (result == 0) op.message(this, failed, Operator::Icon::Critical);
+    else if (result == 1) op.message(this, tr("获取设备信息成功..."), Operator::Icon::Information);
 }

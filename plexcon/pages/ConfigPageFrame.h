@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class Operator;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -22,6 +23,8 @@ protected:
     QLabel* addField(int row, int column, const QString& caption, QWidget* field);
     // A text beside a field (its range).
     void addHint(int row, int column, const QString& text);
+    // How a get command ends after its read: 0 `failed`, 1 "获取设备信息成功...", 2 nothing (the read said why).
+    void reportRead(Operator& op, int result, const QString& failed);
 
 private:
     QGridLayout* grid_ = nullptr;

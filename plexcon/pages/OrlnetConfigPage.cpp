@@ -121,11 +121,7 @@ void OrlnetConfigPage::getCommand() {
         showPortClosed();
         return;
     }
-    switch (read()) {
-        case 0: panel_->op().message(this, tr("获取设备信息失败"), Icon::Critical); break;
-        case 1: panel_->op().message(this, tr("获取设备信息成功..."), Icon::Information); break;
-        default: break;
-    }
+    reportRead(panel_->op(), read(), tr("获取设备信息失败"));
     update();
 }
 

@@ -93,11 +93,7 @@ void SnapConfigPage::getCommand() {
         panel_->op().message(this, tr("串口未打开"), Icon::Critical);
         return;
     }
-    switch (read()) {
-        case 0: panel_->op().message(this, tr("获取设备信息失败..."), Icon::Critical); break;
-        case 1: panel_->op().message(this, tr("获取设备信息成功..."), Icon::Information); break;
-        default: break;
-    }
+    reportRead(panel_->op(), read(), tr("获取设备信息失败..."));
 }
 
 void SnapConfigPage::modifyCommand() {
