@@ -7,9 +7,6 @@
 // call. The searching flag is one per program run for this dialog kind; both threads write it.
 #pragma once
 
-#include <QDialog>
-
-#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -18,30 +15,19 @@
 #include <vector>
 
 #include "discovery/CelSearchRows.h"
+#include "discovery/SearchDialogFrame.h"
 
-class QCheckBox;
-class QProgressBar;
 class QPushButton;
-class QTimer;
-class QTreeWidget;
 
-class CDlgSearchCel : public QDialog {
+class CDlgSearchCel : public SearchDialogFrame {
     Q_OBJECT
 public:
-    static constexpr int kChannels = 16;
-    static constexpr int kFirstChannel = 11;
-    static constexpr int kRates = 3;
-
     explicit CDlgSearchCel(QString settingsPath, QWidget* parent = nullptr,
                            std::chrono::milliseconds tick = std::chrono::milliseconds(200));
     ~CDlgSearchCel() override;
 
     // 1 while a search worker of this dialog kind runs (whichever dialog started it).
     static bool Searching() { return searching_.load(); }
-
-    QTreeWidget* foundList() const { return found_; }
-    QProgressBar* progress() const { return progress_; }
-    QTimer* timer() const { return timer_; }
 
     void done(int result) override;
 
@@ -51,11 +37,9 @@ private:
     void exitCommand();
     void tick();
     void goIdle();
-    void readSettings();
-    void storeSettings() const;
 
     // Worker side: one thread per search.
-    void runWorker(std::vector<int> channels, std::array<bool, kRates> rates);
+    void runWorker(std::vector<int> channels, std::vector<int> rates);
     // Waits up to `limit` for the worker to end and joins it when it has; true when no worker is left.
     bool awaitWorker(std::chrono::milliseconds limit);
     // Clears the flag if this dialog's worker runs, and joins it.
@@ -65,18 +49,7 @@ private:
     // Search workers of this kind that have not yet ended (a stopped one may still finish its last call).
     static inline std::atomic<int> workersRunning_{0};
 
-    QString settingsPath_;
-    std::array<QCheckBox*, kChannels> channelBoxes_{};
-    std::array<QCheckBox*, kRates> rateBoxes_{};
-    QCheckBox* selectAll_ = nullptr;
-    QTreeWidget* found_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QPushButton* search_ = nullptr;
     QPushButton* staticSearch_ = nullptr;
-    QPushButton* stop_ = nullptr;
-    QPushButton* exit_ = nullptr;
-    QTimer* timer_ = nullptr;
-    int counter_ = 0;
 
     std::thread worker_;
     std::mutex workerMutex_;

@@ -28,9 +28,10 @@ bool ParseHex(const QString& text, int& value) {
 
 CDlgSearchOrlnet::CDlgSearchOrlnet(const ShellContext& context, QWidget* parent)
     : OrlnetSnapSearchDialog(context,
-                             {16, 3, tr("通道速率全选"),
-                              {tr("通道号"), tr("速率"), tr("网络号"), tr("本地ID"), tr("运行状态")},
-                              {70, 70, 100, 100, 100}},
+                             {16, 3,
+                              {tr("通道速率全选"), true,
+                               {tr("通道号"), tr("速率"), tr("网络号"), tr("本地ID"), tr("运行状态")},
+                               {70, 70, 100, 100, 100}}},
                              g_searching, parent) {
     idBox_ = new QCheckBox(tr("指定搜索ID: 起始"));
     idBox_->setAccessibleName(tr("指定搜索ID"));

@@ -8,14 +8,13 @@
 
 namespace {
 
-constexpr int kFirstChannel = 11;
 std::atomic<bool> g_searching{false};
 
 }  // namespace
 
 CDlgSearchSnap::CDlgSearchSnap(const ShellContext& context, QWidget* parent)
     : OrlnetSnapSearchDialog(context,
-                             {15, 2, tr("全选"), {tr("序号"), tr("网络ID"), tr("通道"), tr("MAC")}, {70, 70, 70, 200}},
+                             {15, 2, {tr("全选"), true, {tr("序号"), tr("网络ID"), tr("通道"), tr("MAC")}, {70, 70, 70, 200}}},
                              g_searching, parent) {}
 
 CDlgSearchSnap::~CDlgSearchSnap() { stopWorker(); }

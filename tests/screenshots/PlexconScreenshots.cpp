@@ -12,16 +12,25 @@
 #include <cstdio>
 #include <memory>
 
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "discovery/CPageListDevRemoteCel.h"
 #include "discovery/CPageListLocalDev.h"
+#include "discovery/CPageListDevRemoteOrlnet.h"
+#include "discovery/CPageListDevRemoteSnap.h"
 #include "shell/CPanViewCel.h"
+#include "shell/CPanViewOrlnet.h"
+#include "shell/CPanViewSnap.h"
 #include "shell/CPanViewPcCom.h"
 #include "shell/CPlexconCELDlg.h"
 #include "shell/DemoModule.h"
 #include "support/ScriptedOperator.h"
 #include "support/WidgetLookup.h"
+#include "tools/CPageDetectRouter.h"
+#include "tools/CPageTranData.h"
+#include "tools/CTestLed.h"
 
 namespace {
 
@@ -35,16 +44,19 @@ void Shot(const QString& name) {
 }
 
 void Click(QWidget* root, const QString& caption) {
-    if (QAbstractButton* b = testsupport::Button(root, caption)) QTest::mouseClick(b, Qt::LeftButton);
+    QAbstractButton* b = testsupport::Button(root, caption);
+    if (b && b->isCheckable()) b->click();  // a box's centre may lie beyond its caption
+    else if (b) QTest::mouseClick(b, Qt::LeftButton);
     else std::fprintf(stderr, "no button %s\n", qPrintable(caption));
     QTest::qWait(50);
 }
 
-// A window on a demo module of one product line, its port opened at 115200 8N1 and its panel shown.
+// A window on a demo module of one CEL product line (or, with `family`, of the ORLNET or SNAP family), its port
+// opened at 115200 8N1 and its panel shown.
 struct Session {
-    Session(const QString& line, int panelIndex) {
+    Session(const QString& line, int panelIndex, const QString& family = {}) {
         QString error;
-        demo = DemoModule::Start(line, 6, &error);
+        demo = family.isEmpty() ? DemoModule::Start(line, 6, &error) : DemoModule::StartFamily(family, 6, &error);
         if (!demo) {
             std::fprintf(stderr, "demo: %s\n", qPrintable(error));
             return;
@@ -54,6 +66,7 @@ struct Session {
         context.settingsPath = settings.filePath(QStringLiteral("Plexcon.ini"));
         context.extraPorts = {demo->portName()};
         context.preferredPort = demo->portName();
+        context.showHidden = !family.isEmpty();
         window = std::make_unique<CPlexconCELDlg>(context);
         window->move(0, 0);
         window->show();
@@ -63,12 +76,16 @@ struct Session {
         testsupport::Field<QComboBox>(serial, QStringLiteral("数据位"))->setCurrentIndex(3);
         Click(serial, QStringLiteral("打开串口"));
         window->showPanel(panelIndex);
-        panel = static_cast<CPanViewCel*>(window->panel(panelIndex));
+        panel = static_cast<FamilyPanel*>(window->panel(panelIndex));
+    }
+    template <typename Panel>
+    Panel* as() const {
+        return static_cast<Panel*>(panel);
     }
     // Shows category `row` and reads it.
-    void read(int row) {
+    void read(int row, const QString& command = QStringLiteral("获取信息")) {
         panel->selectCategory(row);
-        Click(panel->currentPage(), QStringLiteral("获取信息"));
+        Click(panel->currentPage(), command);
     }
 
     std::unique_ptr<DemoModule> demo;
@@ -76,7 +93,7 @@ struct Session {
     ScriptedOperator op;
     ShellContext context;
     std::unique_ptr<CPlexconCELDlg> window;
-    CPanViewCel* panel = nullptr;
+    FamilyPanel* panel = nullptr;
 };
 
 void ShootQuickmesh() {
@@ -103,9 +120,9 @@ void ShootQuickmesh() {
             QTest::qWait(100);
         Click(dialog, QStringLiteral("退出"));
     });
-    Click(s.panel->localPage(), QStringLiteral("搜索网络设备"));
+    Click(s.as<CPanViewCel>()->localPage(), QStringLiteral("搜索网络设备"));
     QTest::qWait(200);
-    if (auto* list = s.panel->remoteCelList(); list && list->rows()->topLevelItemCount() > 1) {
+    if (auto* list = s.as<CPanViewCel>()->remoteCelList(); list && list->rows()->topLevelItemCount() > 1) {
         list->rows()->setCurrentItem(list->rows()->topLevelItem(1));
         s.read(0);
     }
@@ -126,6 +143,91 @@ void ShootVnet() {
     Shot(QStringLiteral("vnet-terminal"));
 }
 
+// Runs the search dialog the next click opens: every box ticked by `selectAll`, then "搜索"; the dialog closes
+// itself when the search has ended.
+void SearchAll(QWidget* origin, const QString& command, const QString& selectAll) {
+    testsupport::WhenModal([selectAll](QWidget* dialog) {
+        Click(dialog, selectAll);
+        Click(dialog, QStringLiteral("搜索"));
+    });
+    Click(origin, command);
+    QTest::qWait(300);
+}
+
+void ShootOrlnet() {
+    Session s(QString(), CPlexconCELDlg::Orlnet, QStringLiteral("orlnet"));
+    auto* panel = s.as<CPanViewOrlnet>();
+    s.read(0);
+    Shot(QStringLiteral("orlnet-base-local"));
+    s.read(1);
+    Shot(QStringLiteral("orlnet-com"));
+    s.read(2);
+    Shot(QStringLiteral("orlnet-tran"));
+    panel->selectCategory(4);
+    Shot(QStringLiteral("orlnet-adv"));
+
+    // Route tables: a module reached over two relays, drawn as a chain.
+    panel->selectCategory(3);
+    panel->routePage()->addressField()->setText(QStringLiteral("2003"));
+    Click(panel->routePage(), QStringLiteral("开始查找"));
+    Shot(QStringLiteral("orlnet-route-chain"));
+
+    // The LED test: the scan of 2001..2006, then the endless test pictured while it runs.
+    QTemporaryDir logs;
+    panel->selectCategory(5);
+    CTestLed* led = panel->ledTestPage();
+    led->setLogFolder(logs.path());
+    led->startField()->setText(QStringLiteral("2001"));
+    led->endField()->setText(QStringLiteral("2006"));
+    Click(led, QStringLiteral("添加路由"));
+    Click(led, QStringLiteral("开始测试"));
+    QTest::qWait(3000);
+    Shot(QStringLiteral("orlnet-led-test-running"));
+    Click(led, QStringLiteral("停止测试"));
+
+    panel->selectCategory(6);
+    panel->dataPage()->addressField()->setText(QStringLiteral("2001"));
+    panel->dataPage()->dataField()->setText(QStringLiteral("48 65 6C 6C 6F"));
+    Click(panel->dataPage(), QStringLiteral("发送"));
+    Click(panel->dataPage(), QStringLiteral("接收"));
+    Shot(QStringLiteral("orlnet-data"));
+
+    // A remote module found by the search, read through the local one.
+    panel->deviceTabs()->setCurrentIndex(1);
+    QTest::qWait(100);
+    SearchAll(panel->remoteOrlnetList(), QStringLiteral("搜索设备"), QStringLiteral("通道速率全选"));
+    if (QTreeWidget* rows = panel->remoteOrlnetList()->list(); rows->topLevelItemCount() > 0)
+        rows->setCurrentItem(rows->topLevelItem(0));
+    s.read(0);
+    Shot(QStringLiteral("orlnet-base-remote"));
+}
+
+void ShootSnap() {
+    Session s(QString(), CPlexconCELDlg::Snap, QStringLiteral("snap"));
+    s.read(0);
+    Shot(QStringLiteral("snap-base-local"));
+    s.read(2, QStringLiteral("获取"));
+    Click(s.panel->currentPage(), QStringLiteral("实时更新信号强度"));
+    QTest::qWait(8000);  // the signal chart fills while the page is shown
+    Shot(QStringLiteral("snap-tran-signal-chart"));
+    s.panel->selectCategory(3);
+    Click(s.panel->currentPage(), QStringLiteral("读EEPROOM"));
+    Shot(QStringLiteral("snap-adv-eeprom"));
+
+    // Entering the empty remote tab opens the search.
+    testsupport::WhenModal([](QWidget* dialog) {
+        Click(dialog, QStringLiteral("全选"));
+        Click(dialog, QStringLiteral("搜索"));
+    });
+    s.panel->deviceTabs()->setCurrentIndex(1);
+    QTest::qWait(300);
+    for (int i = 0; i < 300 && QApplication::activeModalWidget(); ++i) QTest::qWait(100);
+    if (QTreeWidget* rows = s.as<CPanViewSnap>()->remoteSnapList()->list(); rows->topLevelItemCount() > 0)
+        rows->setCurrentItem(rows->topLevelItem(0));
+    s.read(1);
+    Shot(QStringLiteral("snap-com-remote"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,5 +242,7 @@ int main(int argc, char** argv) {
     ShootQuickmesh();
     ShootLowPower();
     ShootVnet();
+    ShootOrlnet();
+    ShootSnap();
     return 0;
 }
