@@ -1,14 +1,8 @@
-// A CEL panel against the real library and a simulated CEL module on its own pty: the port opened with a short
-// read time-out, the scripted operator in place of dialogs, a settings file of its own.
+// A CEL panel against the real library and a simulated CEL module on its own pty.
 #pragma once
-
-#include <QApplication>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <algorithm>
 #include <memory>
-#include <string>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,26 +11,16 @@
 
 #include "cel/CelModel.h"
 #include "discovery/CPageListDevRemoteCel.h"
-#include "core/SimServer.h"
-#include "radlink.h"
 #include "shell/CPanViewCel.h"
-#include "shell/LibraryLock.h"
-#include "support/ScriptedOperator.h"
+#include "support/SimulatedPortRig.h"
 #include "support/WidgetLookup.h"
 
 namespace testsupport {
 
-struct CelPanelRig {
+struct CelPanelRig : SimulatedPortRig {
     // controlWord 1 Quickmesh, 2 VNET (its access protection on); the record length picks the record variant.
-    explicit CelPanelRig(uint16_t controlWord = 1, size_t recordLength = 85, size_t remotes = 3) {
-        sim::CelModelOptions options;
-        options.controlWord = controlWord;
-        options.recordLength = recordLength;
-        options.remotes = remotes;
-        module = std::make_unique<sim::SimServer>(std::make_unique<sim::CelModel>(options));
-        context.op = &op;
-        context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
-    }
+    explicit CelPanelRig(uint16_t controlWord = 1, size_t recordLength = 85, size_t remotes = 3)
+        : SimulatedPortRig(std::make_unique<sim::CelModel>(Options(controlWord, recordLength, remotes))) {}
     ~CelPanelRig() {
         panel.reset();
         WithLibrary([] {
@@ -54,15 +38,6 @@ struct CelPanelRig {
         panel->resize(1100, 640);
         panel->show();
         return raw;
-    }
-
-    bool openPort(unsigned readTimeoutMs = 40) {
-        const std::string name = "\\\\.\\" + module->portName();
-        const bool open = WithLibrary([&] {
-            return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, readTimeoutMs);
-        }) == 1;
-        module->clearLog();
-        return open;
     }
 
     // A module goes into the remote list the way an operator adds one by hand (its channel, its address, "添加";
@@ -100,17 +75,16 @@ struct CelPanelRig {
         }));
     }
 
-    // Lets posted panel commands run.
-    static void settle() {
-        QTest::qWait(1);
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    ScriptedOperator op;
-    ShellContext context;
-    std::unique_ptr<sim::SimServer> module;
     std::unique_ptr<CPanViewCel> panel;
+
+private:
+    static sim::CelModelOptions Options(uint16_t controlWord, size_t recordLength, size_t remotes) {
+        sim::CelModelOptions options;
+        options.controlWord = controlWord;
+        options.recordLength = recordLength;
+        options.remotes = remotes;
+        return options;
+    }
 };
 
 // Command bytes of the CEL configuration frames.

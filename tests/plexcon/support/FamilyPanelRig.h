@@ -1,31 +1,16 @@
-// An ORLNET or SNAP panel against the real library and a simulated module of its family on its own pty: the port
-// opened with a short read time-out, the scripted operator in place of dialogs, a settings file and a log folder
-// of its own.
+// An ORLNET or SNAP panel against the real library and a simulated module of its family on its own pty.
 #pragma once
 
-#include <QApplication>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <algorithm>
 #include <memory>
-#include <string>
+#include <vector>
 
-#include "core/SimServer.h"
-#include "radlink.h"
-#include "shell/LibraryLock.h"
-#include "shell/ShellContext.h"
-#include "support/ScriptedOperator.h"
+#include "support/SimulatedPortRig.h"
 
 namespace testsupport {
 
 template <typename Panel, typename Model>
-struct FamilyPanelRig {
-    explicit FamilyPanelRig(std::unique_ptr<Model> model) {
-        module = std::make_unique<sim::SimServer>(std::move(model));
-        context.op = &op;
-        context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
-    }
+struct FamilyPanelRig : SimulatedPortRig {
+    explicit FamilyPanelRig(std::unique_ptr<Model> model) : SimulatedPortRig(std::move(model)) {}
     ~FamilyPanelRig() {
         panel.reset();
         WithLibrary([] {
@@ -42,14 +27,6 @@ struct FamilyPanelRig {
         return panel.get();
     }
 
-    bool openPort(unsigned readTimeoutMs = 40) {
-        const std::string name = "\\\\.\\" + module->portName();
-        const bool open = WithLibrary([&] {
-            return QVZB_OpenCom(name.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, readTimeoutMs);
-        }) == 1;
-        module->clearLog();
-        return open;
-    }
     void closePort() {
         WithLibrary([] { return QVZB_CloseCom(); });
     }
@@ -68,16 +45,6 @@ struct FamilyPanelRig {
         return out;
     }
 
-    // Lets posted panel commands run.
-    static void settle() {
-        QTest::qWait(1);
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    ScriptedOperator op;
-    ShellContext context;
-    std::unique_ptr<sim::SimServer> module;
     std::unique_ptr<Panel> panel;
 };
 
