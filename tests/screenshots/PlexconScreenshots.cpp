@@ -52,6 +52,7 @@ struct Session {
         op.passwords.assign(20, demo->password());
         context.op = &op;
         context.settingsPath = settings.filePath(QStringLiteral("Plexcon.ini"));
+        context.logFolder = settings.path();
         context.extraPorts = {demo->portName()};
         context.preferredPort = demo->portName();
         window = std::make_unique<CPlexconCELDlg>(context);

@@ -1,5 +1,5 @@
 // A CEL panel against the real library and a simulated CEL module on its own pty: the port opened with a short
-// read time-out, the scripted operator in place of dialogs, a settings file of its own.
+// read time-out, the scripted operator in place of dialogs, a settings file and a log folder of its own.
 #pragma once
 
 #include <QApplication>
@@ -36,6 +36,7 @@ struct CelPanelRig {
         module = std::make_unique<sim::SimServer>(std::make_unique<sim::CelModel>(options));
         context.op = &op;
         context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
+        context.logFolder = dir.path();
     }
     ~CelPanelRig() {
         panel.reset();

@@ -25,6 +25,7 @@ struct FamilyPanelRig {
         module = std::make_unique<sim::SimServer>(std::move(model));
         context.op = &op;
         context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
+        context.logFolder = dir.path();
     }
     ~FamilyPanelRig() {
         panel.reset();
