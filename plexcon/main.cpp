@@ -70,7 +70,8 @@ struct Options {
                             QStringLiteral("name")};
     QCommandLineOption settingsDir{QStringLiteral("settings-dir"),
                                    QStringLiteral("Folder of Plexcon.ini (also PLEXCON_SETTINGS_DIR). Default: the "
-                                                  "program's folder when writable, else ~/.config/Plexcon."),
+                                                  "program's folder (a portable build), or ~/.config/Plexcon when "
+                                                  "installed."),
                                    QStringLiteral("dir")};
     QCommandLineOption showHidden{QStringLiteral("show-hidden"),
                                   QStringLiteral("Show the screens the standard navigation hides: the SNAP and ORLNET "
@@ -163,7 +164,10 @@ int main(int argc, char** argv) {
     context.op = &op;
     QString namedFolder = parser.value(options.settingsDir);
     if (namedFolder.isEmpty()) namedFolder = env.value(QStringLiteral("PLEXCON_SETTINGS_DIR"));
-    context.settingsPath = SettingsFilePath(SettingsFolder(namedFolder, QCoreApplication::applicationDirPath()));
+    const ProgramFolders folders = FoldersFor(namedFolder, env.value(QStringLiteral("PLEXCON_LOG_DIR")),
+                                              QCoreApplication::applicationDirPath());
+    context.settingsPath = SettingsFilePath(folders.settings);
+    context.logFolder = folders.logs;
     context.extraPorts = parser.values(options.port);
     context.showHidden = parser.isSet(options.showHidden);
     context.extraPorts += env.value(QStringLiteral("PLEXCON_PORTS")).split(u':', Qt::SkipEmptyParts);

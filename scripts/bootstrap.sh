@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs; quiet and quick when everything is present.
-# Usage: scripts/bootstrap.sh [build|run|bench|fuzz]   (default: build, which covers the tests too)
+# Usage: scripts/bootstrap.sh [build|run|bench|fuzz|install|icons]   (default: build, which covers the tests too)
 set -euo pipefail
 
 need=(cmake g++ make pkg-config python3
@@ -12,6 +12,9 @@ case "${1:-build}" in
   run)   need+=(xvfb xauth) ;;
   bench) need+=(python3-serial libserialport-dev) ;;
   fuzz)  need+=(clang-14 libclang-rt-14-dev) ;;
+  # scripts/install-check.sh: man pages, the Debian package, a clean Debian 12 root to install it in.
+  install) need+=(help2man dpkg-dev fakeroot file desktop-file-utils debootstrap) ;;
+  icons) need+=(librsvg2-bin) ;;
 esac
 
 missing=()

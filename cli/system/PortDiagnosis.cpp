@@ -167,7 +167,8 @@ std::vector<Finding> DiagnosePort(const std::string& sysTtyRoot, const std::stri
 
 std::string Cp210xUdevRule() {
     std::string rule =
-        "# /etc/udev/rules.d/70-radlink-cp210x.rules\n"
+        "# 70-radlink-cp210x.rules: the package installs it in /usr/lib/udev/rules.d; a copy in /etc/udev/rules.d\n"
+        "# takes its place.\n"
         "# CP210x USB-to-serial bridges: the logged-in user (uaccess) and the plugdev group may reach the USB\n"
         "# device, so that the bridge identity dialog reads and writes its serial number without root; and\n"
         "# ModemManager leaves their serial ports alone.\n";

@@ -1,14 +1,23 @@
-// Where the program keeps "Plexcon.ini".
+// Where the program keeps "Plexcon.ini" and its logs.
 #pragma once
 
 #include <QString>
 
-// The folder named outright (option or environment) when given; else the executable's folder when it is writable
-// (a portable build); else the user's XDG config folder for Plexcon, created when missing.
-QString SettingsFolder(const QString& named, const QString& executableFolder);
+// The executable belongs to an installed program: the data folder the install lays out beside it
+// (<folder>/../share/plexcon) exists, or the folder cannot be written. The first test matters for root, who can
+// write /usr/bin.
+bool IsInstalled(const QString& executableFolder);
+
+struct ProgramFolders {
+    QString settings;  // the folder of "Plexcon.ini"
+    QString logs;      // upgrade/ (configurations kept before an upgrade) and log/ (the LED test) go under it
+};
+
+// Folders named outright (option or environment; empty when not) win, and a named settings folder holds the logs
+// too unless a log folder is named as well. Otherwise an installed program keeps its settings in Plexcon under the
+// user's XDG config folder and its logs in Plexcon under the XDG data folder; a portable build keeps both beside
+// the executable. Both folders are created when missing.
+ProgramFolders FoldersFor(const QString& namedSettings, const QString& namedLogs, const QString& executableFolder);
+
 // The settings file in that folder.
 QString SettingsFilePath(const QString& folder);
-// Where the program's logs go, beside the settings file at `settingsPath`: the same folder (a portable build, or
-// a folder named outright), except that an installed program, whose settings are under the XDG config folder,
-// logs under the XDG data folder. Created when missing.
-QString LogFolder(const QString& settingsPath);

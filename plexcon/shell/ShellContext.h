@@ -11,6 +11,8 @@ struct ShellContext {
     Operator* op = nullptr;
     // Full path of "Plexcon.ini".
     QString settingsPath;
+    // The folder of the program's logs (SettingsLocation): upgrade/ and log/ go under it.
+    QString logFolder;
     // Where the machine's serial ports are listed (tests point it at a folder of their own).
     QString sysTtyRoot = QStringLiteral("/sys/class/tty");
     // Ports named on the command line or in the environment, and the demo module's port.

@@ -1,6 +1,5 @@
 #include "tools/CTestLed.h"
 
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -212,7 +211,7 @@ void CTestLed::startTestCommand() {
     }
     joinTest();  // a run that ended by itself
     setRunningButtons(true);
-    log_.startIn(logFolder_.isEmpty() ? TestLogFolder(QCoreApplication::applicationDirPath()) : logFolder_);
+    log_.startIn(panel_->context().logFolder + QStringLiteral("/log"));
     std::vector<unsigned short> addresses(foundIds_.begin(),
                                           foundIds_.begin() + static_cast<long>(std::min(foundIds_.size(), kMaxModules)));
     std::sort(addresses.begin(), addresses.end());

@@ -48,8 +48,6 @@ public:
     void stopTestCommand();
     void saveCsvCommand();
 
-    // Where the logs go (tests name their own folder); the default is TestLogFolder of the executable's folder.
-    void setLogFolder(const QString& folder) { logFolder_ = folder; }
     const QString& logPath() const { return log_.path(); }
     // Pause before a scan and the summary timer's interval (tests shorten them).
     void setTimings(std::chrono::milliseconds scanPause, int summaryIntervalMs);
@@ -80,7 +78,6 @@ private:
     void joinTest();
 
     CPanViewOrlnet* panel_;
-    QString logFolder_;
     CTestLedLog log_;
     std::chrono::milliseconds scanPause_{1000};
 

@@ -2,10 +2,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
-#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -20,19 +17,6 @@ QString LocalTime(const char* format) {
 }
 
 }  // namespace
-
-QString TestLogFolder(const QString& executableFolder) {
-    QString folder;
-    if (const char* named = std::getenv("PLEXCON_LOG_DIR"); named && *named) {
-        folder = QString::fromLocal8Bit(named);
-    } else if (QFileInfo exe(executableFolder); exe.isDir() && exe.isWritable()) {
-        folder = executableFolder + QStringLiteral("/log");
-    } else {
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Plexcon/log");
-    }
-    QDir().mkpath(folder);
-    return QDir::cleanPath(folder);
-}
 
 void CTestLedLog::startIn(const QString& folder) {
     std::lock_guard<std::mutex> lock(mutex_);

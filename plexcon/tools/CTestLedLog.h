@@ -1,14 +1,10 @@
 // The LED test log: a text file appended line by line, each append led by the local time ("20261210 12:30:05:   ").
-// The folder is "log" beside the executable for a portable build, or Plexcon/log under the user's XDG data folder
-// when the program's folder is not writable; PLEXCON_LOG_DIR names it outright.
+// It goes in "log" under the program's log folder (SettingsLocation).
 #pragma once
 
 #include <QString>
 
 #include <mutex>
-
-// The folder for the logs, created when missing.
-QString TestLogFolder(const QString& executableFolder);
 
 class CTestLedLog {
 public:

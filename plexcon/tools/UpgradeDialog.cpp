@@ -18,7 +18,6 @@
 
 #include "shell/LibraryCall.h"
 #include "shell/Operator.h"
-#include "shell/SettingsLocation.h"
 
 using Icon = Operator::Icon;
 
@@ -159,7 +158,7 @@ bool UpgradeDialog::keepConfiguration() {
     keptFile_.clear();
     if (kept_.isEmpty()) return false;
     // A copy outside the program, for the operator should the program not survive the upgrade either.
-    const QString folder = LogFolder(context_.settingsPath) + QStringLiteral("/upgrade");
+    const QString folder = context_.logFolder + QStringLiteral("/upgrade");
     QDir().mkpath(folder);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const QString who = target_ == kLocalTarget ? QStringLiteral("local") : QStringLiteral("remote%1").arg(target_);

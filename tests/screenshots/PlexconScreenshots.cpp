@@ -64,6 +64,7 @@ struct Session {
         op.passwords.assign(20, demo->password());
         context.op = &op;
         context.settingsPath = settings.filePath(QStringLiteral("Plexcon.ini"));
+        context.logFolder = settings.path();
         context.extraPorts = {demo->portName()};
         context.preferredPort = demo->portName();
         context.showHidden = !family.isEmpty();
@@ -173,10 +174,8 @@ void ShootOrlnet() {
     Shot(QStringLiteral("orlnet-route-chain"));
 
     // The LED test: the scan of 2001..2006, then the endless test pictured while it runs.
-    QTemporaryDir logs;
     panel->selectCategory(5);
     CTestLed* led = panel->ledTestPage();
-    led->setLogFolder(logs.path());
     led->startField()->setText(QStringLiteral("2001"));
     led->endField()->setText(QStringLiteral("2006"));
     Click(led, QStringLiteral("添加路由"));

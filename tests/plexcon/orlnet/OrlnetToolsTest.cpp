@@ -149,7 +149,6 @@ private slots:
         CPanViewOrlnet* panel = rig.make();
         QVERIFY(rig.openPort());
         CTestLed* led = panel->ledTestPage();
-        led->setLogFolder(rig.dir.filePath(QStringLiteral("log")));
         led->setTimings(std::chrono::milliseconds(0), 50);
         led->startField()->setText(QStringLiteral("2001"));
         led->endField()->setText(QStringLiteral("2004"));
@@ -186,6 +185,8 @@ private slots:
         for (const auto& s : led->stats()) QCOMPARE(s.commands, 0u);  // counts reset after the total is taken
 
         const QString log = ReadFile(led->logPath());
+        // In "log" under the program's log folder.
+        QCOMPARE(QFileInfo(led->logPath()).absolutePath(), rig.dir.filePath(QStringLiteral("log")));
         QVERIFY(QFileInfo(led->logPath()).fileName().startsWith(QStringLiteral("testlog_")));
         for (const char* state : {"0x01", "0x02", "0x04", "0x08", "0x00"})
             QCOMPARE(log.count(QStringLiteral("err happened when set status %1 to ID:2003 device\r\n").arg(state)), 1);

@@ -16,7 +16,6 @@
 
 #include "support/TestMain.h"
 #include "shell/SettingsFile.h"
-#include "shell/SettingsLocation.h"
 
 namespace {
 
@@ -198,23 +197,6 @@ private slots:
         QCOMPARE(s.ReadInt(QStringLiteral("COM"), QStringLiteral("BAUD")), 0);
         QVERIFY(!s.WriteInt(QStringLiteral("COM"), QStringLiteral("BAUD"), 3));
         QFile::remove(path());
-    }
-
-    void folderOfTheFile() {
-        const QString named = dir_.filePath(QStringLiteral("named"));
-        QCOMPARE(SettingsFolder(named, dir_.path()), named);         // named outright: taken as it stands
-        QCOMPARE(SettingsFolder(QString(), dir_.path()), dir_.path());  // a writable program folder
-        // No usable program folder: the user's config folder, created on the way.
-        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        const QString folder = SettingsFolder(QString(), dir_.filePath(QStringLiteral("no/such/folder")));
-        if (saved.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", saved);
-        QCOMPARE(folder, dir_.filePath(QStringLiteral("xdg/Plexcon")));
-        QVERIFY(QDir(folder).exists());
-        QCOMPARE(SettingsFilePath(folder), folder + QStringLiteral("/Plexcon.ini"));
     }
 };
 

@@ -22,6 +22,7 @@ struct SimulatedPortRig {
         : module(std::make_unique<sim::SimServer>(std::move(model))) {
         context.op = &op;
         context.settingsPath = dir.filePath(QStringLiteral("Plexcon.ini"));
+        context.logFolder = dir.path();
     }
 
     bool openPort(unsigned readTimeoutMs = 40) {

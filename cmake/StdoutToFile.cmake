@@ -1,0 +1,16 @@
+# cmake -DOUTPUT=FILE -P StdoutToFile.cmake -- COMMAND [ARG...]: runs the command and keeps what it prints in
+# FILE; fails when the command fails.
+set(command "")
+set(seen_separator FALSE)
+foreach(i RANGE 1 ${CMAKE_ARGC})
+  if(seen_separator AND DEFINED CMAKE_ARGV${i})
+    list(APPEND command "${CMAKE_ARGV${i}}")
+  elseif("${CMAKE_ARGV${i}}" STREQUAL "--")
+    set(seen_separator TRUE)
+  endif()
+endforeach()
+execute_process(COMMAND ${command} OUTPUT_FILE "${OUTPUT}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  file(REMOVE "${OUTPUT}")
+  message(FATAL_ERROR "${command}: ${result}")
+endif()
