@@ -1,6 +1,7 @@
 #include "serial/SerialChannel.h"
 
 #include "core/FrameTrace.h"
+#include "core/Pause.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace radlink {
 
@@ -41,18 +43,24 @@ bool speedFor(int baud, speed_t& speed) {
     return false;
 }
 
-// Waits until fd is ready for `events` or the deadline passes; true when ready.
+// Waits until fd is ready for `events` or the deadline passes; true when ready. Sleeps in ppoll until kSpinMargin
+// before the deadline, then polls without sleeping, so a gap or time-out ends when it is due, not a wake-up later.
 bool waitReady(int fd, short events, Clock::time_point deadline) {
     for (;;) {
-        auto left = deadline - Clock::now();
-        if (left < Clock::duration::zero()) left = Clock::duration::zero();
+        const auto now = Clock::now();
+        auto left = deadline - kSpinMargin - now;
+        const bool spinning = left <= Clock::duration::zero();
+        if (spinning) left = Clock::duration::zero();
         auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
         timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
         pollfd p{fd, events, 0};
         int r = ppoll(&p, 1, &ts, nullptr);
         if (r > 0) return true;
-        if (r == 0) return false;
-        if (errno != EINTR) return false;
+        if (r < 0 && errno != EINTR) return false;
+        if (r == 0 && spinning) {
+            if (now >= deadline) return false;
+            std::this_thread::yield();
+        }
     }
 }
 
