@@ -67,7 +67,9 @@ done
 [ "$(ls "$stage/usr/bin" | tr '\n' ' ')" = "plexcon radlink radlink-sim " ] || fail "other programs in /usr/bin"
 [ -z "$(find "$stage" -name '*.a')" ] || fail "static libraries installed"
 objdump -p "$stage/$libdir/libradlink.so.1.20.2" | grep -q 'SONAME *libradlink.so.1$' || fail "SONAME"
-cmp -s "$stage/usr/lib/udev/rules.d/70-radlink-cp210x.rules" <("$stage/usr/bin/radlink" doctor --udev-rule) ||
+# The staged programs look for the library in /usr (their install prefix): point them at the staged one.
+cmp -s "$stage/usr/lib/udev/rules.d/70-radlink-cp210x.rules" \
+    <(LD_LIBRARY_PATH="$stage/$libdir" "$stage/usr/bin/radlink" doctor --udev-rule) ||
   fail "the installed udev rule is not the one radlink doctor --udev-rule prints"
 desktop-file-validate "$stage/usr/share/applications/plexcon.desktop"
 for page in plexcon radlink radlink-sim; do
