@@ -45,8 +45,9 @@ void RouteChainView::setRoute(const OrlnetRoute* route) {
         route_ = *route;
         QStringList nodes{tr("本地")};
         for (int i = 0; i < HopsOf(route_); ++i) nodes << QString::number(route_.hops[i], 16);
-        text_ = nodes.join(QStringLiteral(" → "));
-        text_ += tr(", 最弱链路 %1dBm → %2").arg(route_.weakestSignal).arg(route_.weakestNodeId, 0, 16);
+        text_ = tr("%1, 最弱链路 %2dBm → %3")
+                    .arg(nodes.join(QStringLiteral(" → ")), QString::number(route_.weakestSignal),
+                         QString::number(route_.weakestNodeId, 16));
     }
     setAccessibleDescription(text_);
     updateGeometry();
