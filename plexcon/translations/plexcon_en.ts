@@ -144,6 +144,10 @@
         <source>获取本地信息失败，请确定你的ZigBee设备已经接到计算机上...</source>
         <translation>Could not read the local module. Make sure your ZigBee device is connected to the computer.</translation>
     </message>
+    <message>
+        <source>无初始值</source>
+        <translation>Not set</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSearchSnap</name>

@@ -144,6 +144,10 @@
         <source>获取本地信息失败，请确定你的ZigBee设备已经接到计算机上...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>无初始值</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgSearchSnap</name>
