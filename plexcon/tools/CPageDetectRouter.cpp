@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "controls/ColumnWidths.h"
 #include "shell/CPanViewOrlnet.h"
 #include "shell/LibraryCall.h"
 #include "tools/CsvFile.h"
@@ -120,8 +121,7 @@ CPageDetectRouter::CPageDetectRouter(CPanViewOrlnet* panel) : panel_(panel) {
     list_->setHeaderLabels({tr("查找ID"), tr("路由级数"), tr("最小信号强度(ID)"), tr("路由ID")});
     list_->setAccessibleName(tr("路由表"));
     list_->header()->setSectionsMovable(false);
-    int column = 0;
-    for (int width : {55, 65, 110, 500}) list_->setColumnWidth(column++, width);
+    SetColumnWidths(list_, {55, 65, 110, 500});
 
     chain_ = new RouteChainView;
     auto* column0 = new QVBoxLayout(this);

@@ -2168,7 +2168,7 @@ remote modules are read, written and reset through the local module.</translatio
     <name>SearchDialogFrame</name>
     <message>
         <source>Search Dev</source>
-        <translation>Search Devices</translation>
+        <translation>Search devices</translation>
     </message>
     <message>
         <source>搜索配置</source>
