@@ -167,7 +167,8 @@ int main(int argc, char** argv) {
     if (parser.isSet(options.lang)) {
         const auto named = LanguageNamed(parser.value(options.lang));
         if (!named) {
-            std::fprintf(stderr, "plexcon: --lang wants en or zh, not \"%s\"\n", qPrintable(parser.value(options.lang)));
+            std::fprintf(stderr, "plexcon: --lang wants en or zh, not \"%s\"\n",
+                         qPrintable(parser.value(options.lang)));
             return 2;
         }
         language = *named;

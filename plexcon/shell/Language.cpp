@@ -36,8 +36,8 @@ Language LanguageFor(const QStringList& uiLanguages) {
 
 bool InstallTranslators(Language language) {
     // A second call replaces what the first one installed.
-    for (auto* old : QCoreApplication::instance()->findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly))
-        delete old;
+    QCoreApplication* app = QCoreApplication::instance();
+    for (auto* old : app->findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) delete old;
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (language == Language::Chinese) return Install(QStringLiteral("qtbase_zh_CN"), qtFolder);
     // Qt's own texts are English already (Debian's qtbase_en is empty); Plexcon's are Chinese.

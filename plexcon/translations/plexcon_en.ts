@@ -1045,7 +1045,7 @@
     </message>
     <message>
         <source>(单位100ms)</source>
-        <translation>(in 100 ms)</translation>
+        <translation>(100 ms units)</translation>
     </message>
     <message>
         <source>获取信息</source>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>重试间隔时间(单位100ms)</source>
-        <translation>Retry interval (in 100 ms)</translation>
+        <translation>Retry interval (100 ms units)</translation>
     </message>
     <message>
         <source>重试间隔时间(单位ms)</source>
@@ -2334,7 +2334,7 @@ remote modules are read, written and reset through the local module.</translatio
     </message>
     <message>
         <source>配置已写回，但读回的配置与升级前不一致</source>
-        <translation>Configuration written back, but it reads back different from before the upgrade.</translation>
+        <translation>Configuration written back, but the read-back differs from the configuration before the upgrade.</translation>
     </message>
     <message>
         <source>固件升级正在进行，中止会使模块的固件不完整。确定中止升级吗？</source>

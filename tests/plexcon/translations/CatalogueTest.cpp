@@ -118,8 +118,9 @@ class CatalogueTest : public QObject {
 private slots:
     void theEnglishCatalogueTranslatesEveryText() {
         QString error;
-        const std::vector<Message> committed = ReadCatalogue(QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_en.ts"), &error);
-        const std::vector<Message> updated = Updated(QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_en.ts"), dir_, &error);
+        const QString path = QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_en.ts");
+        const std::vector<Message> committed = ReadCatalogue(path, &error);
+        const std::vector<Message> updated = Updated(path, dir_, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(committed.size() > 500);
         QStringList problems = SyncProblems(committed, updated);
@@ -137,8 +138,9 @@ private slots:
     // The source language's file lists the same texts (they stand untranslated: Chinese is the source).
     void theChineseCatalogueListsEveryText() {
         QString error;
-        const std::vector<Message> committed = ReadCatalogue(QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_zh_CN.ts"), &error);
-        const std::vector<Message> updated = Updated(QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_zh_CN.ts"), dir_, &error);
+        const QString path = QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_zh_CN.ts");
+        const std::vector<Message> committed = ReadCatalogue(path, &error);
+        const std::vector<Message> updated = Updated(path, dir_, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(committed.size() > 500);
         const QStringList problems = SyncProblems(committed, updated);

@@ -22,7 +22,8 @@ namespace translationtest {
 
 // Han characters and the CJK and full-width punctuation ("，", "：", "！", "（").
 inline bool HasChinese(const QString& text) {
-    static const QRegularExpression cjk(QStringLiteral("[\\x{3000}-\\x{303F}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    static const QRegularExpression cjk(
+        QStringLiteral("[\\x{3000}-\\x{303F}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
     return text.contains(cjk);
 }
 
@@ -67,7 +68,8 @@ private:
         if (auto* v = qobject_cast<const QAbstractItemView*>(w); v && v->model()) scanModel(where, v->model(), {});
         if (auto* c = qobject_cast<const QChartView*>(w)) {
             check(where, c->chart()->title());
-            for (const QAbstractAxis* axis : c->chart()->axes()) check(where + QStringLiteral(" axis"), axis->titleText());
+            for (const QAbstractAxis* axis : c->chart()->axes())
+                check(where + QStringLiteral(" axis"), axis->titleText());
             for (const QAbstractSeries* s : c->chart()->series()) check(where + QStringLiteral(" series"), s->name());
         }
     }
