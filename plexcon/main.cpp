@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QProcessEnvironment>
 #include <QSocketNotifier>
 #include <QStyleFactory>
@@ -17,6 +18,7 @@
 
 #include "shell/CPlexconCELDlg.h"
 #include "shell/DemoModule.h"
+#include "shell/Language.h"
 #include "shell/QtOperator.h"
 #include "shell/SettingsLocation.h"
 
@@ -77,6 +79,11 @@ struct Options {
                                   QStringLiteral("Show the screens the standard navigation hides: the SNAP and ORLNET "
                                                  "panels, the IO and analogue-input pages of the CEL panels, and the "
                                                  "CEL firmware upgrade.")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QStringLiteral("Language of the screens: en (English) or zh (Chinese). Default: English "
+                                           "when the first of the system's preferred languages that Plexcon speaks "
+                                           "is English, otherwise Chinese."),
+                            QStringLiteral("en|zh")};
     QCommandLineOption quitAfterShown{QStringLiteral("quit-after-shown"),
                                       QStringLiteral("Print the time from start to the first painted window, then "
                                                      "quit (start-up measurement).")};
@@ -85,7 +92,8 @@ struct Options {
         parser.setApplicationDescription(QStringLiteral("Configures ZigBee radio modules on a serial port."));
         parser.addHelpOption();
         parser.addVersionOption();
-        for (const auto* o : {&demo, &demoLine, &demoFamily, &demoRemotes, &port, &settingsDir, &showHidden, &quitAfterShown})
+        for (const auto* o : {&demo, &demoLine, &demoFamily, &demoRemotes, &port, &settingsDir, &showHidden, &lang,
+                              &quitAfterShown})
             parser.addOption(*o);
     }
 };
@@ -154,6 +162,18 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     options.addTo(parser);
     parser.process(*app);  // --help and --version end here
+
+    Language language = LanguageFor(QLocale::system().uiLanguages());
+    if (parser.isSet(options.lang)) {
+        const auto named = LanguageNamed(parser.value(options.lang));
+        if (!named) {
+            std::fprintf(stderr, "plexcon: --lang wants en or zh, not \"%s\"\n",
+                         qPrintable(parser.value(options.lang)));
+            return 2;
+        }
+        language = *named;
+    }
+    if (!InstallTranslators(language)) std::fputs("plexcon: a translation catalogue did not load\n", stderr);
 
     QApplication::setApplicationDisplayName(QStringLiteral("Plexcon"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

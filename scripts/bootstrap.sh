@@ -7,6 +7,7 @@ need=(cmake g++ make pkg-config python3
       googletest libgtest-dev libgmock-dev
       qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libusb-1.0-0-dev
       fonts-wqy-zenhei
+      qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
       libcli11-dev nlohmann-json3-dev libtomlplusplus-dev libfmt-dev libcsv-dev tshark)
 case "${1:-build}" in
   run)   need+=(xvfb xauth) ;;

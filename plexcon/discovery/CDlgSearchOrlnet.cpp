@@ -17,6 +17,11 @@ namespace {
 const QString kSection = QStringLiteral("Search");
 std::atomic<bool> g_searching{false};
 
+// An ID never stored reads as the settings file's fallback text, shown in the operator's language.
+QString Shown(const QString& stored) {
+    return stored == SettingsFile::kNoValue ? CDlgSearchOrlnet::tr("无初始值") : stored;
+}
+
 bool ParseHex(const QString& text, int& value) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 16);
@@ -47,8 +52,8 @@ CDlgSearchOrlnet::CDlgSearchOrlnet(const ShellContext& context, QWidget* parent)
 
     const SettingsFile settings(context.settingsPath);
     idBox_->setChecked(settings.ReadText(kSection, QStringLiteral("ckDetectID")).startsWith(u'1'));
-    startId_->setText(settings.ReadText(kSection, QStringLiteral("startID")));
-    endId_->setText(settings.ReadText(kSection, QStringLiteral("endID")));
+    startId_->setText(Shown(settings.ReadText(kSection, QStringLiteral("startID"))));
+    endId_->setText(Shown(settings.ReadText(kSection, QStringLiteral("endID"))));
     startId_->setEnabled(idBox_->isChecked());
     connect(idBox_, &QCheckBox::toggled, startId_, &QLineEdit::setEnabled);
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "controls/ColumnWidths.h"
 #include "shell/FamilyPanel.h"
 #include "shell/LibraryCall.h"
 
@@ -23,7 +24,7 @@ OrlnetSnapRemoteList::OrlnetSnapRemoteList(FamilyPanel* panel, const QStringList
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setAccessibleName(tr("远程模块"));
     list_->header()->setSectionsMovable(false);
-    for (size_t i = 0; i < widths.size(); ++i) list_->setColumnWidth(static_cast<int>(i), widths[i]);
+    SetColumnWidths(list_, widths);
 
     auto* search = new QPushButton(tr("搜索设备"));
     auto* load = new QPushButton(tr("获取信息"));

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "controls/ColumnWidths.h"
 #include "shell/SettingsFile.h"
 
 namespace {
@@ -77,8 +78,7 @@ SearchDialogFrame::SearchDialogFrame(QString settingsPath, const Look& look, std
     found_ = new QTreeWidget;
     found_->setColumnCount(static_cast<int>(look.columns.size()));
     found_->setHeaderLabels(look.columns);
-    for (size_t i = 0; i < look.columnWidths.size(); ++i)
-        found_->setColumnWidth(static_cast<int>(i), look.columnWidths[i]);
+    SetColumnWidths(found_, look.columnWidths);
     found_->setRootIsDecorated(false);
     found_->setSelectionBehavior(QAbstractItemView::SelectRows);
     found_->header()->setSectionsMovable(false);

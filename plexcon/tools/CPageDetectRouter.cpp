@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "controls/ColumnWidths.h"
 #include "shell/CPanViewOrlnet.h"
 #include "shell/LibraryCall.h"
 #include "tools/CsvFile.h"
@@ -45,8 +46,9 @@ void RouteChainView::setRoute(const OrlnetRoute* route) {
         route_ = *route;
         QStringList nodes{tr("本地")};
         for (int i = 0; i < HopsOf(route_); ++i) nodes << QString::number(route_.hops[i], 16);
-        text_ = nodes.join(QStringLiteral(" → "));
-        text_ += tr(", 最弱链路 %1dBm → %2").arg(route_.weakestSignal).arg(route_.weakestNodeId, 0, 16);
+        text_ = tr("%1, 最弱链路 %2dBm → %3")
+                    .arg(nodes.join(QStringLiteral(" → ")), QString::number(route_.weakestSignal),
+                         QString::number(route_.weakestNodeId, 16));
     }
     setAccessibleDescription(text_);
     updateGeometry();
@@ -119,8 +121,7 @@ CPageDetectRouter::CPageDetectRouter(CPanViewOrlnet* panel) : panel_(panel) {
     list_->setHeaderLabels({tr("查找ID"), tr("路由级数"), tr("最小信号强度(ID)"), tr("路由ID")});
     list_->setAccessibleName(tr("路由表"));
     list_->header()->setSectionsMovable(false);
-    int column = 0;
-    for (int width : {55, 65, 110, 500}) list_->setColumnWidth(column++, width);
+    SetColumnWidths(list_, {55, 65, 110, 500});
 
     chain_ = new RouteChainView;
     auto* column0 = new QVBoxLayout(this);

@@ -178,10 +178,13 @@ void UpgradeDialog::tick() {
     const int total = transfer_.total.load(), accepted = transfer_.accepted.load();
     if (total > 0) {
         bar_->setValue(std::min(99, accepted * 100 / total));
-        QString text = tr("已发送 %1 / %2 块").arg(accepted).arg(total);
         if (accepted > 0 && accepted < total)
-            text += tr("，剩余时间约 %1").arg(Duration(elapsed_.elapsed() * (total - accepted) / accepted));
-        progressText_->setText(text);
+            progressText_->setText(tr("已发送 %1 / %2 块，剩余时间约 %3")
+                                       .arg(accepted)
+                                       .arg(total)
+                                       .arg(Duration(elapsed_.elapsed() * (total - accepted) / accepted)));
+        else
+            progressText_->setText(tr("已发送 %1 / %2 块").arg(accepted).arg(total));
     }
     if (transfer_.finished.load()) finish();
 }

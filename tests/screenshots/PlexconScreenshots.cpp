@@ -1,5 +1,6 @@
 // Takes the pictures in docs/screenshots: Plexcon on simulated modules under an X server (xvfb-run), driven the
-// way an operator would, each picture the whole screen. Usage: plexcon-screenshots OUTPUT_FOLDER
+// way an operator would, each picture the whole screen. Usage: plexcon-screenshots OUTPUT_FOLDER [english]
+// (english: only the pictures of the English screens).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <QLineEdit>
@@ -26,6 +28,7 @@
 #include "shell/CPanViewPcCom.h"
 #include "shell/CPlexconCELDlg.h"
 #include "shell/DemoModule.h"
+#include "shell/Language.h"
 #include "support/ScriptedOperator.h"
 #include "support/WidgetLookup.h"
 #include "tools/CPageDetectRouter.h"
@@ -42,6 +45,9 @@ void Shot(const QString& name) {
     if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else std::printf("%s\n", qPrintable(path));
 }
+
+// A caption as the operator sees it in the installed language.
+QString Tr(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
 
 void Click(QWidget* root, const QString& caption) {
     QAbstractButton* b = testsupport::Button(root, caption);
@@ -73,9 +79,9 @@ struct Session {
         window->show();
         QTest::qWait(100);
         auto* serial = static_cast<CPanViewPcCom*>(window->panel(CPlexconCELDlg::SerialPort));
-        testsupport::Field<QComboBox>(serial, QStringLiteral("波特率"))->setCurrentIndex(7);
-        testsupport::Field<QComboBox>(serial, QStringLiteral("数据位"))->setCurrentIndex(3);
-        Click(serial, QStringLiteral("打开串口"));
+        testsupport::Field<QComboBox>(serial, Tr("CPanViewPcCom", "波特率"))->setCurrentIndex(7);
+        testsupport::Field<QComboBox>(serial, Tr("CPanViewPcCom", "数据位"))->setCurrentIndex(3);
+        Click(serial, Tr("CPanViewPcCom", "打开串口"));
         window->showPanel(panelIndex);
         panel = static_cast<FamilyPanel*>(window->panel(panelIndex));
     }
@@ -84,7 +90,7 @@ struct Session {
         return static_cast<Panel*>(panel);
     }
     // Shows category `row` and reads it.
-    void read(int row, const QString& command = QStringLiteral("获取信息")) {
+    void read(int row, const QString& command = Tr("CelConfigPage", "获取信息")) {
         panel->selectCategory(row);
         Click(panel->currentPage(), command);
     }
@@ -227,21 +233,34 @@ void ShootSnap() {
     Shot(QStringLiteral("snap-com-remote"));
 }
 
+// The English screens (--lang en).
+void ShootEnglish() {
+    InstallTranslators(Language::English);
+    Session s(QStringLiteral("quickmesh"), CPlexconCELDlg::Quickmesh);
+    s.read(0);
+    Shot(QStringLiteral("english-quickmesh-basic"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Plexcon"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: plexcon-screenshots OUTPUT_FOLDER\n");
+    if (argc < 2 || (argc > 2 && std::strcmp(argv[2], "english") != 0)) {
+        std::fprintf(stderr, "usage: plexcon-screenshots OUTPUT_FOLDER [english]\n");
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2) {
+        ShootEnglish();
+        return 0;
+    }
     ShootQuickmesh();
     ShootLowPower();
     ShootVnet();
     ShootOrlnet();
     ShootSnap();
+    ShootEnglish();  // last: the translators stay installed
     return 0;
 }
