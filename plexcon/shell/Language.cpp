@@ -39,7 +39,11 @@ bool InstallTranslators(Language language) {
     QCoreApplication* app = QCoreApplication::instance();
     for (auto* old : app->findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) delete old;
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (language == Language::Chinese) return Install(QStringLiteral("qtbase_zh_CN"), qtFolder);
+    // Plexcon's own texts are Chinese already; Qt's Chinese comes with qt6-translations-l10n when it is installed.
+    if (language == Language::Chinese) {
+        Install(QStringLiteral("qtbase_zh_CN"), qtFolder);
+        return true;
+    }
     // Qt's own texts are English already (Debian's qtbase_en is empty); Plexcon's are Chinese.
     Install(QStringLiteral("qtbase_en"), qtFolder);
     return Install(QStringLiteral("plexcon_en"), QStringLiteral(":/i18n"));

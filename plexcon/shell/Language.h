@@ -14,5 +14,6 @@ std::optional<Language> LanguageNamed(const QString& value);
 // Chinese when it speaks none of them.
 Language LanguageFor(const QStringList& uiLanguages);
 // Installs Plexcon's catalogue and Qt's own for the language into the application, in place of any installed
-// before; false when the one the language needs did not load (Plexcon's for English, Qt's for Chinese).
+// before; false when Plexcon's English catalogue did not load. Qt's own catalogues are optional (Chinese ones come
+// with qt6-translations-l10n).
 bool InstallTranslators(Language language);
