@@ -46,9 +46,6 @@ void Shot(const QString& name) {
     else std::printf("%s\n", qPrintable(path));
 }
 
-// A caption as the operator sees it in the installed language.
-QString Tr(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
-
 void Click(QWidget* root, const QString& caption) {
     QAbstractButton* b = testsupport::Button(root, caption);
     if (b && b->isCheckable()) b->click();  // a box's centre may lie beyond its caption
@@ -79,9 +76,9 @@ struct Session {
         window->show();
         QTest::qWait(100);
         auto* serial = static_cast<CPanViewPcCom*>(window->panel(CPlexconCELDlg::SerialPort));
-        testsupport::Field<QComboBox>(serial, Tr("CPanViewPcCom", "波特率"))->setCurrentIndex(7);
-        testsupport::Field<QComboBox>(serial, Tr("CPanViewPcCom", "数据位"))->setCurrentIndex(3);
-        Click(serial, Tr("CPanViewPcCom", "打开串口"));
+        testsupport::Field<QComboBox>(serial, testsupport::Caption("CPanViewPcCom", "波特率"))->setCurrentIndex(7);
+        testsupport::Field<QComboBox>(serial, testsupport::Caption("CPanViewPcCom", "数据位"))->setCurrentIndex(3);
+        Click(serial, testsupport::Caption("CPanViewPcCom", "打开串口"));
         window->showPanel(panelIndex);
         panel = static_cast<FamilyPanel*>(window->panel(panelIndex));
     }
@@ -90,7 +87,7 @@ struct Session {
         return static_cast<Panel*>(panel);
     }
     // Shows category `row` and reads it.
-    void read(int row, const QString& command = Tr("CelConfigPage", "获取信息")) {
+    void read(int row, const QString& command = testsupport::Caption("CelConfigPage", "获取信息")) {
         panel->selectCategory(row);
         Click(panel->currentPage(), command);
     }

@@ -12,6 +12,11 @@
 
 namespace testsupport {
 
+// A source text as the installed catalogue gives it: the caption the operator sees in the chosen language.
+inline QString Caption(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source);
+}
+
 inline QAbstractButton* Button(const QWidget* root, const QString& caption) {
     for (auto* b : root->findChildren<QAbstractButton*>())
         if (b->text() == caption) return b;

@@ -108,6 +108,19 @@ QStringList SyncProblems(const std::vector<Message>& committed, const std::vecto
     return problems;
 }
 
+// A committed catalogue and what lupdate makes of it; `error` says what could not be read or run.
+struct Catalogue {
+    std::vector<Message> committed, updated;
+    QString error;
+};
+Catalogue Load(const char* file, const QTemporaryDir& dir) {
+    Catalogue c;
+    const QString path = QStringLiteral(PLEXCON_TRANSLATIONS "/") + QLatin1String(file);
+    c.committed = ReadCatalogue(path, &c.error);
+    c.updated = Updated(path, dir, &c.error);
+    return c;
+}
+
 }  // namespace
 
 class CatalogueTest : public QObject {
@@ -117,14 +130,11 @@ class CatalogueTest : public QObject {
 
 private slots:
     void theEnglishCatalogueTranslatesEveryText() {
-        QString error;
-        const QString path = QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_en.ts");
-        const std::vector<Message> committed = ReadCatalogue(path, &error);
-        const std::vector<Message> updated = Updated(path, dir_, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(committed.size() > 500);
-        QStringList problems = SyncProblems(committed, updated);
-        for (const Message& m : committed) {
+        const Catalogue c = Load("plexcon_en.ts", dir_);
+        QVERIFY2(c.error.isEmpty(), qPrintable(c.error));
+        QVERIFY(c.committed.size() > 500);
+        QStringList problems = SyncProblems(c.committed, c.updated);
+        for (const Message& m : c.committed) {
             if (m.type == QLatin1String("unfinished") || m.translation.isEmpty())
                 problems << QStringLiteral("not translated: ") + m.name();
             if (Placeholders(m.translation) != Placeholders(m.source))
@@ -137,13 +147,10 @@ private slots:
 
     // The source language's file lists the same texts (they stand untranslated: Chinese is the source).
     void theChineseCatalogueListsEveryText() {
-        QString error;
-        const QString path = QStringLiteral(PLEXCON_TRANSLATIONS "/plexcon_zh_CN.ts");
-        const std::vector<Message> committed = ReadCatalogue(path, &error);
-        const std::vector<Message> updated = Updated(path, dir_, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(committed.size() > 500);
-        const QStringList problems = SyncProblems(committed, updated);
+        const Catalogue c = Load("plexcon_zh_CN.ts", dir_);
+        QVERIFY2(c.error.isEmpty(), qPrintable(c.error));
+        QVERIFY(c.committed.size() > 500);
+        const QStringList problems = SyncProblems(c.committed, c.updated);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };

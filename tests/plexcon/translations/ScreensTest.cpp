@@ -39,7 +39,7 @@
 using testsupport::Button;
 using testsupport::Field;
 using translationtest::ChineseTexts;
-using translationtest::T;
+using testsupport::Caption;
 
 namespace {
 
@@ -139,12 +139,12 @@ private slots:
         ModalWatcher watcher(texts);
         auto* serial = static_cast<CPanViewPcCom*>(window.panel(CPlexconCELDlg::SerialPort));
         texts.scan(&window);
-        Click(serial, T("CPanViewPcCom", "高级"));  // while the port is closed
-        Field<QComboBox>(serial, T("CPanViewPcCom", "波特率"))->setCurrentIndex(7);
-        Field<QComboBox>(serial, T("CPanViewPcCom", "数据位"))->setCurrentIndex(3);
-        Click(serial, T("CPanViewPcCom", "打开串口"));
+        Click(serial, Caption("CPanViewPcCom", "高级"));  // while the port is closed
+        Field<QComboBox>(serial, Caption("CPanViewPcCom", "波特率"))->setCurrentIndex(7);
+        Field<QComboBox>(serial, Caption("CPanViewPcCom", "数据位"))->setCurrentIndex(3);
+        Click(serial, Caption("CPanViewPcCom", "打开串口"));
         QVERIFY(serial->portOpen());
-        Click(serial, T("CPanViewPcCom", "获取固件类型"));
+        Click(serial, Caption("CPanViewPcCom", "获取固件类型"));
         texts.scan(&window);
 
         for (int i = 0; i < CPlexconCELDlg::kPanelCount; ++i) {
@@ -157,17 +157,17 @@ private slots:
         // Quickmesh: the search dialog, the upgrade dialog, a remote module added by hand and read.
         window.showPanel(CPlexconCELDlg::Quickmesh);
         auto* quickmesh = static_cast<CPanViewCel*>(window.panel(CPlexconCELDlg::Quickmesh));
-        Click(quickmesh->localPage(), T("CPageListLocalDev", "搜索网络设备"));
+        Click(quickmesh->localPage(), Caption("CPageListLocalDev", "搜索网络设备"));
         quickmesh->deviceTabs()->setCurrentIndex(FamilyPanel::LocalTab);
         quickmesh->selectCategory(3);
-        Click(quickmesh->advPage(), T("CPageDevAdvCel", "升级"));
+        Click(quickmesh->advPage(), Caption("CPageDevAdvCel", "升级"));
         quickmesh->deviceTabs()->setCurrentIndex(FamilyPanel::RemoteTab);
         CPageListDevRemoteCel* list = quickmesh->remoteCelList();
         const sim::CelModule remote = rig.remote(0);
-        Field<QComboBox>(list, T("CPageListDevRemoteCel", "通道号"))->setCurrentIndex(remote.liveChannel() - 11);
-        Field<QLineEdit>(list, T("CPageListDevRemoteCel", "本地网络地址"))
+        Field<QComboBox>(list, Caption("CPageListDevRemoteCel", "通道号"))->setCurrentIndex(remote.liveChannel() - 11);
+        Field<QLineEdit>(list, Caption("CPageListDevRemoteCel", "本地网络地址"))
             ->setText(QStringLiteral("0x%1").arg(remote.liveAddress(), 4, 16, QLatin1Char('0')));
-        Click(list, T("CPageListDevRemoteCel", "添加"));
+        Click(list, Caption("CPageListDevRemoteCel", "添加"));
         QCOMPARE(list->rows()->topLevelItemCount(), 1);
         list->rows()->setCurrentItem(list->rows()->topLevelItem(0));
         for (int row = 0; row < quickmesh->categoryCount(); ++row) {
@@ -180,7 +180,7 @@ private slots:
         window.showPanel(CPlexconCELDlg::Orlnet);
         auto* orlnet = static_cast<CPanViewOrlnet*>(window.panel(CPlexconCELDlg::Orlnet));
         orlnet->selectCategory(4);
-        Click(orlnet->currentPage(), T("CPageDevAdvOrlnet", "升级"));
+        Click(orlnet->currentPage(), Caption("CPageDevAdvOrlnet", "升级"));
 
         // The dialogs the scripted operator stands in for.
         CDlgInputPwd password(&window);
@@ -207,12 +207,12 @@ private slots:
 
         panel->selectCategory(3);
         panel->routePage()->addressField()->setText(QStringLiteral("2003"));
-        Click(panel->routePage(), T("CPageDetectRouter", "开始查找"));
+        Click(panel->routePage(), Caption("CPageDetectRouter", "开始查找"));
         texts.scan(panel);
         panel->selectCategory(5);
         panel->ledTestPage()->startField()->setText(QStringLiteral("2001"));
         panel->ledTestPage()->endField()->setText(QStringLiteral("2004"));
-        Click(panel->ledTestPage(), T("CTestLed", "添加路由"));
+        Click(panel->ledTestPage(), Caption("CTestLed", "添加路由"));
         QTRY_VERIFY(!panel->ledTestPage()->foundField()->text().isEmpty());
         texts.scan(panel);
 
@@ -222,7 +222,7 @@ private slots:
         panel->remoteOrlnetList()->list()->setCurrentItem(panel->remoteOrlnetList()->list()->topLevelItem(0));
         Walk(panel, texts);
         panel->deviceTabs()->setCurrentIndex(FamilyPanel::RemoteTab);
-        Click(panel->remoteOrlnetList(), T("OrlnetSnapRemoteList", "搜索设备"));
+        Click(panel->remoteOrlnetList(), Caption("OrlnetSnapRemoteList", "搜索设备"));
 
         QVERIFY(watcher.seen.contains(QLatin1String("CDlgSearchOrlnet")));
         CheckMessages(rig.op, texts);

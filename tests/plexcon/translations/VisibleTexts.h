@@ -9,7 +9,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +25,6 @@ inline bool HasChinese(const QString& text) {
         QStringLiteral("[\\x{3000}-\\x{303F}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
     return text.contains(cjk);
 }
-
-// A source text as the installed catalogue gives it, to find controls by the caption the operator sees.
-inline QString T(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
 
 // Collects the Chinese texts of visible widgets, each with where it was seen. The simulated modules' own data
 // (names, addresses) is ASCII, so field contents and list rows are checked too.
