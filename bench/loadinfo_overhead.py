@@ -6,6 +6,9 @@ rate: ours (QVZB_CEL_LoadInfo) beside pyserial and libserialport doing the same 
              the line during the pause; no client can finish sooner
   overhead = measured - nominal (may be negative: the reply overlaps the pause), and measured - floor
 
+The simulator and every client run on one CPU (RADLINK_BENCH_PIN=0 lets them spread): on a virtual machine, waking
+a thread on another, idle virtual CPU now and then takes some 3 ms, which a module on a real line never costs.
+
 Usage: loadinfo_overhead.py BUILD_DIR [COUNT [BAUD...]]   (default: every rate the serial panel offers)"""
 import os
 import statistics
@@ -16,6 +19,10 @@ build = sys.argv[1]
 count = int(sys.argv[2]) if len(sys.argv) > 2 else 60
 bauds = [int(b) for b in sys.argv[3:]] or [1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400, 460800]
 here = os.path.dirname(os.path.abspath(__file__))
+if os.environ.get("RADLINK_BENCH_PIN") != "0":
+    cpu = min(os.sched_getaffinity(0))
+    os.sched_setaffinity(0, {cpu})  # children inherit it
+    print(f"(simulator and clients kept to CPU {cpu})")
 REQUEST, REPLY = 5, 85
 
 

@@ -6,7 +6,15 @@
 // answer's wire time, whichever ends later (the module answers at once, during the pause), then the read interval
 // that ends a read at the line's quiet gap (not for reads that end on their capacity). A read that gets no answer
 // lasts the read time-out; a command that awaits no answer costs its pause. Search answers leave the simulated
-// modules 10 ms apart. Usage: bench-whole-operations BAUD [REPEATS]
+// modules 10 ms apart. The upgrades run through the RADLINK_ progress exports (the same frames and pauses as the
+// QVZB_ ones) so that each block's exchange is timed too: the median block beside its floor, and the blocks that
+// took over a millisecond more than their floor with the time they added.
+//
+// The process keeps to one CPU (RADLINK_BENCH_PIN=0 lets it spread): on a virtual machine, waking the simulator's
+// thread on another, idle virtual CPU now and then takes some 3 ms, which a module on a real line never costs.
+// Usage: bench-whole-operations BAUD [REPEATS]
+#include <sched.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -63,6 +71,44 @@ void Report(const char* what, double measured, double floor, int result) {
     std::printf("  %-28s %10.1f %10.1f %8.4f%s\n", what, measured, floor, measured / floor, result ? "" : "  (failed)");
 }
 
+// Keeps this thread, and the simulator's threads started after it, on the first CPU it may use.
+void PinToOneCpu() {
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (!CPU_ISSET(cpu, &allowed)) continue;
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(cpu, &one);
+        if (sched_setaffinity(0, sizeof one, &one) == 0) std::printf("(kept to CPU %d)\n", cpu);
+        return;
+    }
+}
+
+// When each block of an upgrade was accepted.
+struct BlockTimes {
+    std::vector<Clock::time_point> accepted;
+    static int Record(void* context, int done, int /*total*/) {
+        if (done > 0) static_cast<BlockTimes*>(context)->accepted.push_back(Clock::now());
+        return 1;
+    }
+    // Median block against its floor; the blocks over floor + 1 ms, and the time they added over their floor.
+    void Report(double blockFloor) const {
+        std::vector<double> ms;
+        for (size_t i = 1; i < accepted.size(); ++i)
+            ms.push_back(std::chrono::duration<double, std::milli>(accepted[i] - accepted[i - 1]).count());
+        if (ms.empty()) return;
+        int slow = 0;
+        double added = 0;
+        for (double m : ms)
+            if (m > blockFloor + 1) ++slow, added += m - blockFloor;
+        std::sort(ms.begin(), ms.end());
+        std::printf("    per block: median %.2f / floor %.2f ms = %.4f; %d of %zu blocks over floor + 1 ms, "
+                    "adding %.1f ms\n", ms[ms.size() / 2], blockFloor, ms[ms.size() / 2] / blockFloor, slow,
+                    ms.size(), added);
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +116,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s BAUD [REPEATS]\n", argv[0]);
         return 2;
     }
+    const char* pin = std::getenv("RADLINK_BENCH_PIN");
+    if (!pin || std::string(pin) != "0") PinToOneCpu();
     const Line line{std::atoi(argv[1])};
     const int repeats = argc > 2 ? std::atoi(argv[2]) : 1;
     const std::string image = Image(kBlocks);
@@ -88,15 +136,17 @@ int main(int argc, char** argv) {
         if (!Open(cel, line.baud) || !QVZB_CEL_LoadInfo()) return 1;
         int result = 0;
 
-        // Search over 16 channels at rate 0: per channel the tuning there and back, the 5-byte request, each
-        // module's 13-byte answer (reads of 13 end on their capacity) and the two reads that find none.
+        // Search over 16 channels at rate 0: per channel the tuning there and back, the 5-byte request and each
+        // module's 13-byte answer (reads of 13 end on their capacity), and the two reads that find none.
         double searchFloor = 0;
         cel.withModel<sim::CelModel>([&](sim::CelModel& m) {
             for (int channel = 11; channel <= 26; ++channel) {
                 int answers = 0;
                 for (size_t i = 0; i < m.remoteCount(); ++i)
                     answers += m.remote(i).channel() == channel && m.remote(i).airRate() == 0;
-                searchFloor += 2 * tune + line.Wire(5) + answers * (10 + line.Wire(13)) + 2 * kReadTimeoutMs;
+                // The request's wire time delays the answers; on a silent channel it runs inside the time-out.
+                const double heard = answers > 0 ? line.Wire(5) + answers * (10 + line.Wire(13)) : 0;
+                searchFloor += 2 * tune + heard + 2 * kReadTimeoutMs;
             }
         });
         QVZB_CEL_ClearSearchArr();
@@ -118,11 +168,17 @@ int main(int argc, char** argv) {
 
         // Upgrade of the local module: begin (9 bytes, 9-byte acknowledgement) and restart, the blocks of the
         // second phase (73 bytes, 10 ms pause, 9-byte acknowledgement), end and restart.
-        const double celUpgrade =
-            TimeMs([&] { return QVZB_CEL_UpdateWithFileNameLocal(image.c_str(), 0xAA, 0x0010, 1); }, result);
+        BlockTimes celBlocks;
+        const double celUpgrade = TimeMs(
+            [&] {
+                return RADLINK_CEL_UpdateWithProgress(-1, image.c_str(), 0xAA, 0x0010, 1, BlockTimes::Record,
+                                                      &celBlocks) == RADLINK_UPGRADE_DONE;
+            },
+            result);
         const double celUpgradeFloor =
             2 * (line.Exchange(9, 0, 9) + restart) + kBlocks * line.Exchange(73, 10, 9);
         Report("CEL upgrade, 300 blocks", celUpgrade, celUpgradeFloor, result);
+        celBlocks.Report(line.Exchange(73, 10, 9));
         QVZB_CloseCom();
     }
     for (int r = 0; r < repeats; ++r) {
@@ -132,10 +188,16 @@ int main(int argc, char** argv) {
         int result = 0;
         // Upgrade mode (9 bytes, 9-byte answer) and restart, the second region's blocks (73 bytes, 10 ms pause,
         // 9-byte answer), end and restart.
+        BlockTimes blocks;
         const double upgrade = TimeMs(
-            [&] { return QVZB_ORLNET_UpdateWithFileNameLocal(image.c_str(), 0xAA, 0x2000, 0x0C10); }, result);
+            [&] {
+                return RADLINK_ORLNET_UpdateWithProgress(-1, image.c_str(), 0xAA, 0x2000, 0x0C10, BlockTimes::Record,
+                                                         &blocks) == RADLINK_UPGRADE_DONE;
+            },
+            result);
         const double floor = 2 * (line.Exchange(9, 0, 9) + restart) + kBlocks * line.Exchange(73, 10, 9);
         Report("ORLNET upgrade, 300 blocks", upgrade, floor, result);
+        blocks.Report(line.Exchange(73, 10, 9));
         QVZB_CloseCom();
     }
     return 0;
