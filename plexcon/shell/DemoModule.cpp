@@ -5,6 +5,7 @@
 #include "cel/CelModel.h"
 #include "core/Scenario.h"
 #include "core/SimServer.h"
+#include "snap/SnapModel.h"
 
 namespace {
 
@@ -81,6 +82,8 @@ std::unique_ptr<DemoModule> DemoModule::StartFamily(const QString& family, int r
     }
     try {
         auto server = std::make_unique<sim::SimServer>(entry->make(options));
+        if (options.family == "snap")  // the radio page's live chart then shows a signal that moves
+            server->withModel<sim::SnapModel>([](sim::SnapModel& m) { m.setSignalDrift(true); });
         return std::unique_ptr<DemoModule>(new DemoModule(std::move(server), QString::fromStdString(options.password)));
     } catch (const std::exception& e) {
         if (error) *error = QString::fromLocal8Bit(e.what());

@@ -153,6 +153,15 @@ std::vector<Reply> SnapModel::searchAnswers(std::span<const uint8_t> request) co
     return out;
 }
 
+Bytes SnapModel::signalAnswer(SnapUnit& u, std::span<const uint8_t> request) {
+    if (signalDrift_) {
+        driftState_ = driftState_ * 1103515245u + 12345u;
+        const int step = static_cast<int>((driftState_ >> 16) % 9) - 4;
+        u.signal = static_cast<uint8_t>(std::clamp(int(u.signal) + step, 40, 90));
+    }
+    return Answer(request, 1, std::span<const uint8_t>(&u.signal, 1));
+}
+
 std::optional<Bytes> SnapModel::answerRead(SnapUnit& u, std::span<const uint8_t> request) {
     const auto data = request.subspan(kHeader);
     const auto field = [&](size_t at, size_t n) {
@@ -163,7 +172,7 @@ std::optional<Bytes> SnapModel::answerRead(SnapUnit& u, std::span<const uint8_t>
         case 0x01: return field(L::kNetId, 2);
         case 0x02: return field(L::kDstAdr, 3);
         case 0x03: return field(L::kWorkMode, 1);
-        case 0x04: return Answer(request, 1, std::span<const uint8_t>(&u.signal, 1));
+        case 0x04: return signalAnswer(u, request);
         case 0x05: {
             if (data.size() != 1 || data[0] >= u.analog.size()) return Answer(request, 0);
             const uint16_t v = u.analog[data[0]];
@@ -202,7 +211,7 @@ std::optional<Bytes> SnapModel::answerWrite(SnapUnit& u, bool overTheAir, std::s
         case 0x02: return setField(L::kDstAdr, 3);
         case 0x03: return setField(L::kWorkMode, 1);
         case 0x04:
-            if (data.empty()) return Answer(request, 1, std::span<const uint8_t>(&u.signal, 1));
+            if (data.empty()) return signalAnswer(u, request);
             return setField(L::kChannel, 1);
         case 0x05:
         case 0x06: {

@@ -65,6 +65,8 @@ public:
     SnapUnit* findRemote(const std::array<uint8_t, 3>& address);
     // Search answers leave this long after the request and after each other.
     void setSearchAnswerGap(std::chrono::milliseconds gap) { searchAnswerGap_ = gap; }
+    // Each signal-strength read moves the reported value a few steps, between 40 and 90, as a live link wanders.
+    void setSignalDrift(bool on) { signalDrift_ = on; }
 
     size_t frameLength(std::span<const uint8_t> pending) const override;
     std::vector<Reply> handle(std::span<const uint8_t> frame) override;
@@ -75,10 +77,13 @@ private:
     std::vector<Reply> searchAnswers(std::span<const uint8_t> request) const;
     std::optional<Bytes> answerRead(SnapUnit& unit, std::span<const uint8_t> request);
     std::optional<Bytes> answerWrite(SnapUnit& unit, bool overTheAir, std::span<const uint8_t> request);
+    Bytes signalAnswer(SnapUnit& unit, std::span<const uint8_t> request);
 
     SnapUnit local_;
     std::deque<SnapUnit> remotes_;
     std::chrono::milliseconds searchAnswerGap_{5};
+    bool signalDrift_ = false;
+    uint32_t driftState_ = 12345;
 };
 
 }  // namespace sim
