@@ -5,5 +5,5 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/bootstrap.sh" run
 "$root/scripts/build.sh"
-xvfb-run -a -s "-screen 0 1280x800x24" "${BUILD_DIR:-$root/build}/tests/plexcon-screenshots" \
+xvfb-run -a -s "-screen 0 1200x720x24" "${BUILD_DIR:-$root/build}/tests/plexcon-screenshots" \
   "${1:-$root/docs/screenshots}" ${2:+"$2"}

@@ -165,7 +165,7 @@ void ShootOrlnet() {
     Shot(QStringLiteral("orlnet-base-local"));
     s.read(1);
     Shot(QStringLiteral("orlnet-com"));
-    s.read(2);
+    s.read(2, QStringLiteral("获取"));
     Shot(QStringLiteral("orlnet-tran"));
     panel->selectCategory(4);
     Shot(QStringLiteral("orlnet-adv"));
@@ -210,7 +210,7 @@ void ShootSnap() {
     Shot(QStringLiteral("snap-base-local"));
     s.read(2, QStringLiteral("获取"));
     Click(s.panel->currentPage(), QStringLiteral("实时更新信号强度"));
-    QTest::qWait(8000);  // the signal chart fills while the page is shown
+    QTest::qWait(20000);  // the signal chart fills while the page is shown (a value a second)
     Shot(QStringLiteral("snap-tran-signal-chart"));
     s.panel->selectCategory(3);
     Click(s.panel->currentPage(), QStringLiteral("读EEPROOM"));
