@@ -109,6 +109,27 @@ struct BlockTimes {
     }
 };
 
+using UpgradeCall = int (*)(int, const char*, int, int, int, RADLINK_UpgradeProgress, void*);
+
+// A local upgrade of the image (run state 0xAA: normal firmware) timed whole and block by block. Its floor: the
+// opening command (9 bytes, 9-byte answer) and its restart, the blocks (73 bytes, 10 ms pause, 9-byte answer),
+// the closing command and its restart.
+void UpgradeRow(const char* what, UpgradeCall upgrade, const std::string& image, int address, int controlWord,
+                const Line& line) {
+    constexpr double kRestart = 400;
+    BlockTimes blocks;
+    int result = 0;
+    const double ms = TimeMs(
+        [&] {
+            return upgrade(-1, image.c_str(), 0xAA, address, controlWord, BlockTimes::Record, &blocks) ==
+                   RADLINK_UPGRADE_DONE;
+        },
+        result);
+    const double block = line.Exchange(73, 10, 9);
+    Report(what, ms, 2 * (line.Exchange(9, 0, 9) + kRestart) + kBlocks * block, result);
+    blocks.Report(block);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,36 +189,16 @@ int main(int argc, char** argv) {
 
         // Upgrade of the local module: begin (9 bytes, 9-byte acknowledgement) and restart, the blocks of the
         // second phase (73 bytes, 10 ms pause, 9-byte acknowledgement), end and restart.
-        BlockTimes celBlocks;
-        const double celUpgrade = TimeMs(
-            [&] {
-                return RADLINK_CEL_UpdateWithProgress(-1, image.c_str(), 0xAA, 0x0010, 1, BlockTimes::Record,
-                                                      &celBlocks) == RADLINK_UPGRADE_DONE;
-            },
-            result);
-        const double celUpgradeFloor =
-            2 * (line.Exchange(9, 0, 9) + restart) + kBlocks * line.Exchange(73, 10, 9);
-        Report("CEL upgrade, 300 blocks", celUpgrade, celUpgradeFloor, result);
-        celBlocks.Report(line.Exchange(73, 10, 9));
+        UpgradeRow("CEL upgrade, 300 blocks", RADLINK_CEL_UpdateWithProgress, image, 0x0010, 1, line);
         QVZB_CloseCom();
     }
     for (int r = 0; r < repeats; ++r) {
         sim::SimServer orlnet(std::make_unique<sim::OrlnetModel>());
         orlnet.setPacing(line.baud);
         if (!Open(orlnet, line.baud)) return 1;
-        int result = 0;
         // Upgrade mode (9 bytes, 9-byte answer) and restart, the second region's blocks (73 bytes, 10 ms pause,
         // 9-byte answer), end and restart.
-        BlockTimes blocks;
-        const double upgrade = TimeMs(
-            [&] {
-                return RADLINK_ORLNET_UpdateWithProgress(-1, image.c_str(), 0xAA, 0x2000, 0x0C10, BlockTimes::Record,
-                                                         &blocks) == RADLINK_UPGRADE_DONE;
-            },
-            result);
-        const double floor = 2 * (line.Exchange(9, 0, 9) + restart) + kBlocks * line.Exchange(73, 10, 9);
-        Report("ORLNET upgrade, 300 blocks", upgrade, floor, result);
-        blocks.Report(line.Exchange(73, 10, 9));
+        UpgradeRow("ORLNET upgrade, 300 blocks", RADLINK_ORLNET_UpdateWithProgress, image, 0x2000, 0x0C10, line);
         QVZB_CloseCom();
     }
     return 0;
