@@ -34,6 +34,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr unsigned kReadTimeoutMs = 200;
 constexpr int kBlocks = 300;
+constexpr double kRestartMs = 400;  // a restart awaits no answer: its 400 ms pause
 
 struct Line {
     int baud;
@@ -116,7 +117,6 @@ using UpgradeCall = int (*)(int, const char*, int, int, int, RADLINK_UpgradeProg
 // the closing command and its restart.
 void UpgradeRow(const char* what, UpgradeCall upgrade, const std::string& image, int address, int controlWord,
                 const Line& line) {
-    constexpr double kRestart = 400;
     BlockTimes blocks;
     int result = 0;
     const double ms = TimeMs(
@@ -126,7 +126,7 @@ void UpgradeRow(const char* what, UpgradeCall upgrade, const std::string& image,
         },
         result);
     const double block = line.Exchange(73, 10, 9);
-    Report(what, ms, 2 * (line.Exchange(9, 0, 9) + kRestart) + kBlocks * block, result);
+    Report(what, ms, 2 * (line.Exchange(9, 0, 9) + kRestartMs) + kBlocks * block, result);
     blocks.Report(block);
 }
 
@@ -147,7 +147,6 @@ int main(int argc, char** argv) {
 
     // Tuning: set channel (100 ms pause) and set rate, 6-byte requests, 5-byte acknowledgements.
     const double tune = line.Exchange(6, 100, 5) + line.Exchange(6, 0, 5);
-    const double restart = 400;  // a restart awaits no answer: its 400 ms pause
 
     for (int r = 0; r < repeats; ++r) {
         sim::CelModelOptions options;
@@ -185,10 +184,9 @@ int main(int argc, char** argv) {
         Report("CEL remote read", read, 2 * tune + line.Exchange(7, 100, 85), result);
         // Remote write: tuned there, 83-byte request, 7-byte acknowledgement, restart, tuned back.
         const double write = TimeMs([] { return QVZB_CEL_SubmitRemoteDevInfo(0); }, result);
-        Report("CEL remote write", write, 2 * tune + line.Exchange(83, 0, 7) + restart, result);
+        Report("CEL remote write", write, 2 * tune + line.Exchange(83, 0, 7) + kRestartMs, result);
 
-        // Upgrade of the local module: begin (9 bytes, 9-byte acknowledgement) and restart, the blocks of the
-        // second phase (73 bytes, 10 ms pause, 9-byte acknowledgement), end and restart.
+        // The blocks are those of the second phase.
         UpgradeRow("CEL upgrade, 300 blocks", RADLINK_CEL_UpdateWithProgress, image, 0x0010, 1, line);
         QVZB_CloseCom();
     }
@@ -196,8 +194,7 @@ int main(int argc, char** argv) {
         sim::SimServer orlnet(std::make_unique<sim::OrlnetModel>());
         orlnet.setPacing(line.baud);
         if (!Open(orlnet, line.baud)) return 1;
-        // Upgrade mode (9 bytes, 9-byte answer) and restart, the second region's blocks (73 bytes, 10 ms pause,
-        // 9-byte answer), end and restart.
+        // The blocks are those of the second region.
         UpgradeRow("ORLNET upgrade, 300 blocks", RADLINK_ORLNET_UpdateWithProgress, image, 0x2000, 0x0C10, line);
         QVZB_CloseCom();
     }

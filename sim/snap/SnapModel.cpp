@@ -155,8 +155,7 @@ std::vector<Reply> SnapModel::searchAnswers(std::span<const uint8_t> request) co
 
 Bytes SnapModel::signalAnswer(SnapUnit& u, std::span<const uint8_t> request) {
     if (signalDrift_) {
-        driftState_ = driftState_ * 1103515245u + 12345u;
-        const int step = static_cast<int>((driftState_ >> 16) % 9) - 4;
+        const int step = static_cast<int>(drift_() % 9) - 4;
         u.signal = static_cast<uint8_t>(std::clamp(int(u.signal) + step, 40, 90));
     }
     return Answer(request, 1, std::span<const uint8_t>(&u.signal, 1));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "core/ModuleModel.h"
@@ -83,7 +84,7 @@ private:
     std::deque<SnapUnit> remotes_;
     std::chrono::milliseconds searchAnswerGap_{5};
     bool signalDrift_ = false;
-    uint32_t driftState_ = 12345;
+    std::minstd_rand drift_;
 };
 
 }  // namespace sim

@@ -215,7 +215,9 @@ private slots:
         auto demo = DemoModule::Start(QStringLiteral("quickmesh"), 3, &error);
         QVERIFY2(demo, qPrintable(error));
         const std::string port = "\\\\.\\" + demo->portName().toStdString();
-        QVERIFY(WithLibrary([&] { return QVZB_OpenCom(port.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, testsupport::kPortReadTimeoutMs); }));
+        QVERIFY(WithLibrary([&] {
+            return QVZB_OpenCom(port.c_str(), 115200, 8, 0, 0, 0, 0, 0, 0, testsupport::kPortReadTimeoutMs);
+        }));
         for (int channel : {12, 15, 18})
             QVERIFY(WithLibrary([channel] { return QVZB_CEL_SearchDev(channel, 0); }));
         QCOMPARE(LibraryCount(), 3);
